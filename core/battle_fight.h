@@ -1,0 +1,15 @@
+#pragma once
+// The rounds of a battle, apart from its consequences: who wins when two
+// records fight. Bounded in cost whatever the records hold.
+#include "world.h"
+
+namespace klebony {
+
+// Damage that one hit of `p` deals to `q`: the sum over the five organ and
+// defence pairs of max(0, organ - defence). Up to 5 * 2^32, so 64 bits.
+int64_t damagePerHit(const Organism& p, const Organism& q);
+
+// True when the attacker wins the rounds, started from both records' hp.
+bool attackerWinsRounds(const Organism& attacker, const Organism& defender);
+
+}  // namespace klebony

@@ -1,0 +1,44 @@
+#include "support.h"
+
+namespace klebony::test {
+
+TestGame::TestGame() {
+  game.outcomes = &rec;
+  static const char* names[] = {"Зеномиус", "Акиус", "Уренус", "Свиус", "Тарвилис"};
+  for (int k = 0; k < kOrganismCount; ++k) {
+    resetOrganism(game.world, k);
+    game.world.organisms[k].name = names[k];
+  }
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      Cell& c = game.world.cell(x, y);
+      c.owner = kFree;
+      c.px = x * kCellPixels;
+      c.py = y * kCellPixels;
+      assignStrip(game.world, x, y, kFree);
+    }
+  game.world.gameReady = true;
+}
+
+void TestGame::draws(std::initializer_list<int64_t> values) {
+  for (auto v : values) game.random.queue(v);
+}
+
+void setBoard(World& world, const std::vector<std::string_view>& rows) {
+  for (auto& o : world.organisms) o.size = 0;
+  for (int y = 0; y < kBoardSize; ++y)
+    for (int x = 0; x < kBoardSize; ++x) {
+      int owner = kFree;
+      if (y < static_cast<int>(rows.size()) && x < static_cast<int>(rows[y].size())) {
+        char ch = rows[y][x];
+        if (ch >= '0' && ch <= '5') owner = ch - '0';
+      }
+      world.cell(x, y).owner = owner;
+      assignStrip(world, x, y, owner);
+      if (owner < kOrganismCount) world.organisms[owner].size++;
+    }
+  for (auto& o : world.organisms) o.alive = o.size > 0;
+  recomputeVisibility(world);
+}
+
+}  // namespace klebony::test

@@ -1,0 +1,40 @@
+#pragma once
+// Test helpers: an outcome recorder that writes the same lines as the
+// headless driver, and positions built from text.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game.h"
+#include "rules.h"
+
+namespace klebony::test {
+
+class Recorder : public Outcomes {
+ public:
+  std::vector<std::string> lines;
+  void playSound(Sound s, SoundMode) override { lines.push_back(std::string("sound ") + soundFile(s)); }
+  void showMessage(const std::string& t) override { lines.push_back("message " + t); }
+  void statusShown(const std::string& t) override { lines.push_back("status " + t); }
+  void endGame() override { lines.push_back("endgame"); }
+  void clear() { lines.clear(); }
+};
+
+// A game with a recorder attached, every organism at its new-game values,
+// the board all free and hidden, names set.
+struct TestGame {
+  Game game;
+  Recorder rec;
+  TestGame();
+  World& world() { return game.world; }
+  Organism& org(int k) { return game.world.organisms[k]; }
+  // Queue the next random draws.
+  void draws(std::initializer_list<int64_t> values);
+};
+
+// Rows of text, one string per y, one character per x: '0'..'4' an owner,
+// '.' or '5' a free cell. Rows shorter than 36 leave the rest free. Sizes are
+// set from the cells owned, and alive from size; visibility is recomputed.
+void setBoard(World& world, const std::vector<std::string_view>& rows);
+
+}  // namespace klebony::test
