@@ -1,0 +1,2 @@
+// Placeholder: the driver lands with the rules engine, part 1.
+int main() { return 0; }
