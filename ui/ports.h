@@ -40,3 +40,15 @@ class DesktopPort {
 };
 
 }  // namespace klebony
+
+namespace klebony {
+
+// The platform layers a window needs; the application owns them.
+struct Ports {
+  MessagePort* messages = nullptr;
+  FileDialogPort* files = nullptr;
+  SoundPort* sound = nullptr;
+  DesktopPort* desktop = nullptr;
+};
+
+}  // namespace klebony
