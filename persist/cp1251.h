@@ -1,0 +1,18 @@
+#pragma once
+// Windows-1251, the code page of the saved game's names. Names live in memory
+// as UTF-8 and are converted only at the file's edge.
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace klebony {
+
+// True when Windows-1251 has a byte for the character (U+0000 included).
+bool cp1251Representable(char32_t c);
+// UTF-8 to Windows-1251; nothing when the text is not valid UTF-8 or holds a
+// character the code page cannot hold. Never substitutes a replacement byte.
+std::optional<std::string> utf8ToCp1251(std::string_view utf8);
+// Windows-1251 to UTF-8. The one unassigned byte, 0x98, becomes U+FFFD.
+std::string cp1251ToUtf8(std::string_view bytes);
+
+}  // namespace klebony
