@@ -1,0 +1,25 @@
+#include "fonts.h"
+
+namespace klebony {
+
+namespace {
+
+QFont face(const QString& family, int pixelHeight, bool bold) {
+  QFont font(family);
+  font.setPixelSize(pixelHeight);
+  font.setBold(bold);
+  // A missing glyph must not pull in a second face: the texts are all
+  // Cyrillic and Latin, which both faces cover.
+  font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferAntialias));
+  return font;
+}
+
+}  // namespace
+
+QFont gameFont(int pixelHeight, bool bold) { return face(QStringLiteral("Andika"), pixelHeight, bold); }
+
+QFont monoFont(int pixelHeight, bool bold) {
+  return face(QStringLiteral("DejaVu Sans Mono"), pixelHeight, bold);
+}
+
+}  // namespace klebony

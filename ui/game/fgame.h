@@ -1,0 +1,39 @@
+#pragma once
+// The game window: the board, the title with the hearts, the characteristics
+// panel, the status lines, the menu and the help. It forwards every event to
+// the rules and presents their outcomes.
+#include <QMainWindow>
+#include <memory>
+
+#include "game.h"
+#include "ports.h"
+
+namespace klebony {
+
+class FGame : public QMainWindow {
+  Q_OBJECT
+ public:
+  FGame(Game& game, const Ports& ports, QWidget* parent = nullptr);
+  ~FGame() override;
+
+  // Shows the window application-modal and centred; returns when the modal
+  // showing ends ("Меню", Delete, the end of a game, or the close box).
+  void showModal();
+
+ signals:
+  void quitRequested();   // "Выход" or Esc: the application ends
+  void aboutRequested();  // "О программе"
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Parts;
+  std::unique_ptr<Parts> d;
+};
+
+}  // namespace klebony
