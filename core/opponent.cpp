@@ -1,8 +1,113 @@
-// Placeholder: the computer organisms land with the rules engine, part 2.
+// A computer organism's part of the end of turn: tentacles, aggression, one
+// random mutation draw and one capture attempt.
+#include <optional>
+
+#include "mutation.h"
 #include "rules.h"
 
 namespace klebony {
 
-void opponentTurn(Game&, int) {}
+namespace {
+
+constexpr int32_t kMutationThreshold = 20;  // mutates only with more aggression than this
+constexpr int32_t kSensorLimit = 36;
+constexpr int32_t kTentacleLevelLimit = 10;
+constexpr int kMutationDraws = 52;
+
+std::optional<Characteristic> drawnCharacteristic(int r) {
+  switch (r) {
+    case 10:
+      return Characteristic::sensor;
+    case 13:
+      return Characteristic::urschup;
+    case 30:
+      return Characteristic::zschip;
+    case 31:
+      return Characteristic::kleschni;
+    case 33:
+      return Characteristic::zlezvie;
+    case 34:
+      return Characteristic::lezvie;
+    case 36:
+      return Characteristic::zkleschni;
+    case 37:
+      return Characteristic::schip;
+    case 39:
+      return Characteristic::zhvost;
+    case 40:
+      return Characteristic::speed;
+    case 42:
+      return Characteristic::zspory;
+    case 43:
+      return Characteristic::reg;
+    case 47:
+      return Characteristic::kolschup;
+    case 49:
+      return Characteristic::live;
+    case 50:
+      return Characteristic::hvost;
+    case 51:
+      return Characteristic::spory;
+    default:
+      return std::nullopt;
+  }
+}
+
+void mutationPhase(Game& game, int k) {
+  Organism& o = game.world.organisms[k];
+  if (o.agsize <= kMutationThreshold) return;
+  for (;;) {
+    const int r = random(game, kMutationDraws);
+    if (const std::optional<Characteristic> c = drawnCharacteristic(r)) {
+      const bool capped = *c == Characteristic::sensor && o.sensor >= kSensorLimit;
+      if (!capped && canMutate(o, *c)) applyMutation(o, *c);
+    }
+    // With perfect tentacles the tentacle draws are not wasted: draw again.
+    if (o.urschup >= kTentacleLevelLimit && (r == 12 || r == 13)) continue;
+    return;
+  }
+}
+
+// A capture target exists unless k owns no cell or every cell. A living
+// organism always has one in play, but a loaded file may say otherwise, and the
+// draw below must not run for ever.
+bool hasCaptureTarget(const World& world, int k) {
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y)
+      if (world.cell(x, y).owner != k && touchesOwner(world, x, y, k)) return true;
+  return false;
+}
+
+void capturePhase(Game& game, int k) {
+  World& world = game.world;
+  Organism& o = world.organisms[k];
+  if (o.agsize <= o.size || !hasCaptureTarget(world, k)) return;
+  int x = 0;
+  int y = 0;
+  do {
+    x = random(game, kBoardSize);
+    y = random(game, kBoardSize);
+  } while (world.cell(x, y).owner == k || !touchesOwner(world, x, y, k));
+
+  const int d = world.cell(x, y).owner;
+  // Only organisms fight; any other owner code (none in play) counts as free.
+  if (d >= 0 && d < kOrganismCount) {
+    if (battle(game, k, d, false) != k) return;
+    if (battle(game, k, d, true) != k) return;
+  }
+  o.size = addSaturated(o.size, 1);
+  world.cell(x, y).owner = k;
+  assignStrip(world, x, y, k);
+}
+
+}  // namespace
+
+void opponentTurn(Game& game, int k) {
+  if (k < 0 || k >= kOpponentCount) return;
+  tentacleStep(game, k);
+  aggressionGrowth(game, k);
+  mutationPhase(game, k);
+  capturePhase(game, k);
+}
 
 }  // namespace klebony
