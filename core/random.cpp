@@ -1,0 +1,35 @@
+#include "random.h"
+
+#include <chrono>
+
+namespace klebony {
+
+Random::Random() { seedFromClock(); }
+
+void Random::seed(uint64_t value) {
+  // Fold the high half in so that seeds differing only above bit 31 differ.
+  generator_.seed(static_cast<std::mt19937::result_type>(value ^ (value >> 32)));
+}
+
+void Random::seedFromClock() {
+  seed(static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+}
+
+void Random::queue(int64_t value) { queue_.push_back(value); }
+
+int32_t Random::operator()(int32_t n) {
+  if (n < 0) n = 0;
+  if (!queue_.empty()) {
+    int64_t v = queue_.front();
+    queue_.pop_front();
+    bool fits = n == 0 ? v == 0 : (v >= 0 && v < n);
+    if (!fits)
+      throw ScriptedDrawError("queued draw " + std::to_string(v) + " does not fit random(" +
+                              std::to_string(n) + ")");
+    return static_cast<int32_t>(v);
+  }
+  if (n == 0) return 0;
+  return static_cast<int32_t>(generator_() % static_cast<uint32_t>(n));
+}
+
+}  // namespace klebony
