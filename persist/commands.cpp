@@ -1,9 +1,20 @@
 #include "commands.h"
 
+#include "rules.h"
+#include "saveload.h"
+
 namespace klebony {
 
-// Placeholder until the saved game file lands.
-void MSaveClick(Game& game, const std::string&) { game.out().showMessage("Файл не удается создать... :("); }
-void MOpenClick(Game& game, const std::string&) { game.out().showMessage("Файл не удается открыть... :("); }
+void MSaveClick(Game& game, const std::string& path) {
+  if (!saveGame(game.world, path)) game.out().showMessage("Файл не удается создать... :(");
+}
+
+void MOpenClick(Game& game, const std::string& path) {
+  if (!loadGame(game, path)) {
+    game.out().showMessage("Файл не удается открыть... :(");
+    return;
+  }
+  afterGameLoaded(game);
+}
 
 }  // namespace klebony

@@ -1,0 +1,201 @@
+#include "savefile.h"
+
+#include <utility>
+
+#include "cp1251.h"
+
+namespace klebony {
+namespace {
+
+class Writer {
+ public:
+  void i32(int32_t v) {
+    const auto u = static_cast<uint32_t>(v);
+    for (int shift = 0; shift < 32; shift += 8) out_ += static_cast<char>((u >> shift) & 0xFF);
+  }
+  void flag(bool b) { i32(b ? 1 : 0); }
+  void bytes(std::string_view s) { out_ += s; }
+  std::string take() { return std::move(out_); }
+
+ private:
+  std::string out_;
+};
+
+// Reads forward; every read fails once the bytes run out, and then stays failed.
+class Reader {
+ public:
+  explicit Reader(std::string_view in) : in_(in) {}
+  bool i32(int32_t& v) {
+    if (in_.size() - pos_ < 4) return false;
+    uint32_t u = 0;
+    for (int k = 0; k < 4; ++k)
+      u |= static_cast<uint32_t>(static_cast<unsigned char>(in_[pos_ + k])) << (8 * k);
+    pos_ += 4;
+    v = static_cast<int32_t>(u);
+    return true;
+  }
+  bool flag(bool& b) {
+    int32_t v = 0;
+    if (!i32(v) || (v != 0 && v != 1)) return false;
+    b = v == 1;
+    return true;
+  }
+  bool bytes(std::size_t n, std::string_view& s) {
+    if (in_.size() - pos_ < n) return false;
+    s = in_.substr(pos_, n);
+    pos_ += n;
+    return true;
+  }
+  bool atEnd() const { return pos_ == in_.size(); }
+
+ private:
+  std::string_view in_;
+  std::size_t pos_ = 0;
+};
+
+// The block's fields after the name, in the file's order.
+template <typename Io, typename O>
+bool blockTail(Io& io, O& o) {
+  bool ok = io.flag(o.mutated) && io.i32(o.amin) && io.i32(o.hp) && io.i32(o.live) && io.i32(o.reg) &&
+            io.i32(o.speed) && io.i32(o.size) && io.i32(o.agsize) && io.flag(o.captured) &&
+            io.i32(o.sensor) && io.i32(o.kolschup) && io.i32(o.urschup);
+  for (auto& t : o.tentacles) ok = ok && io.flag(t.active) && io.i32(t.travel);
+  return ok && io.i32(o.bitv) && io.i32(o.schip) && io.i32(o.lezvie) && io.i32(o.kleschni) &&
+         io.i32(o.hvost) && io.i32(o.spory) && io.i32(o.zschip) && io.i32(o.zlezvie) && io.i32(o.zkleschni) &&
+         io.i32(o.zhvost) && io.i32(o.zspory);
+}
+
+// Lets blockTail drive the writer through the same field list as the reader.
+struct WriteIo {
+  Writer& w;
+  bool i32(int32_t v) { return w.i32(v), true; }
+  bool flag(bool b) { return w.flag(b), true; }
+};
+
+bool readName(Reader& r, std::string& name) {
+  int32_t length = 0;
+  std::string_view raw;
+  if (!r.i32(length) || length < 1 || length > kMaxNameLength) return false;
+  if (!r.bytes(static_cast<std::size_t>(length), raw)) return false;
+  // One zero byte, at the end: a zero earlier would hide the rest of the
+  // name, and a file whose bytes do not all count is not one the game wrote.
+  if (raw.back() != '\0' || raw.find('\0') != raw.size() - 1) return false;
+  raw.remove_suffix(1);
+  // 0x98 has no character; such a name could never be saved back.
+  if (raw.find('\x98') != std::string_view::npos) return false;
+  name = cp1251ToUtf8(raw);
+  return true;
+}
+
+// What a game can hold between two events of the game window; a file outside
+// it is refused whole. The limits come from the rules, not from taste:
+//  - owner 0..5; each organism's `size` equals the cells it owns (captures
+//    and lost battles keep it so), and `alive` is true exactly when it owns a
+//    cell: the end of turn counts it so, and a battle clears it when the last
+//    cell goes. A live organism without cells would hang its capture draw.
+//  - `kolschup` equals the active slots (hence 0..20); `urschup` 0..10;
+//    `travel` >= 0 (it grows without bound once no opponent is left).
+//  - `live` >= 1 (1 at a new game, sabotage stops at 2); `speed` >= 1;
+//    `hp` >= 10, as it is only ever set to 10 x `live` and never lowered
+//    (it may well exceed 10 x `live` after a sabotage);
+//    `agsize` >= 1 with no upper bound (mutation goes past 1301);
+//    `reg`, `sensor`, `bitv`, organs and defences >= 0, no upper bound.
+//  - `amin` >= 0 with no upper bound: the 900000 cap applies only at the
+//    income, and lost attacks (+5000) and sabotage (+1000) add to it between.
+//  - `mutated` and `captured` only ever set for the player.
+//  - booleans exactly 0 or 1; `turn` >= 0; names 1..256 bytes with their
+//    zero; nothing after `turn`.
+bool plausible(const Organism& o, int k, int cellsOwned) {
+  if (k != kPlayer && (o.mutated || o.captured)) return false;
+  if (o.size != cellsOwned || o.alive != (cellsOwned > 0)) return false;
+  if (o.amin < 0 || o.live < 1 || o.hp < 10 || o.reg < 0 || o.speed < 1 || o.agsize < 1 || o.sensor < 0)
+    return false;
+  if (o.urschup < 0 || o.urschup > 10) return false;
+  int active = 0;
+  for (const auto& t : o.tentacles) {
+    if (t.travel < 0) return false;
+    active += t.active ? 1 : 0;
+  }
+  if (o.kolschup != active) return false;
+  for (int32_t level : {o.bitv, o.schip, o.lezvie, o.kleschni, o.hvost, o.spory, o.zschip, o.zlezvie,
+                        o.zkleschni, o.zhvost, o.zspory})
+    if (level < 0) return false;
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> encodeSave(const World& world) {
+  Writer w;
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) w.i32(world.cell(x, y).owner);
+  WriteIo io{w};
+  for (const Organism& o : world.organisms) {
+    const auto name = utf8ToCp1251(o.name);
+    if (!name || name->find('\0') != std::string::npos ||
+        name->size() >= static_cast<std::size_t>(kMaxNameLength))
+      return std::nullopt;
+    w.flag(o.alive);
+    w.i32(static_cast<int32_t>(name->size() + 1));
+    w.bytes(*name);
+    w.bytes(std::string_view("\0", 1));
+    blockTail(io, o);
+  }
+  w.i32(world.turn);
+  return w.take();
+}
+
+std::optional<SavedGame> decodeSave(std::string_view bytes) {
+  if (bytes.size() < kMinSaveBytes || bytes.size() > kMaxSaveBytes) return std::nullopt;
+  SavedGame saved;
+  Reader r(bytes);
+  std::array<int, kOrganismCount> owned{};
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      int32_t& owner = saved.owners[x][y];
+      if (!r.i32(owner) || owner < 0 || owner > kFree) return std::nullopt;
+      if (owner != kFree) ++owned[owner];
+    }
+  for (int k = 0; k < kOrganismCount; ++k) {
+    Organism& o = saved.organisms[k];
+    if (!r.flag(o.alive) || !readName(r, o.name) || !blockTail(r, o)) return std::nullopt;
+    if (!plausible(o, k, owned[k])) return std::nullopt;
+  }
+  if (!r.i32(saved.turn) || saved.turn < 0 || !r.atEnd()) return std::nullopt;
+  return saved;
+}
+
+void applySave(World& world, Random& random, const SavedGame& saved) {
+  // The same reset and draws as a new game's board, so the cells animate alike.
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      Cell& c = world.cell(x, y);
+      c.owner = kFree;
+      c.visible = false;
+      c.px = x * kCellPixels;
+      c.py = y * kCellPixels;
+      c.frame = random(kCellFrames);
+      assignStrip(world, x, y, kFree);
+      stepCellAnimation(c, random);
+    }
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      world.cell(x, y).owner = saved.owners[x][y];
+      assignStrip(world, x, y, saved.owners[x][y]);
+    }
+  world.organisms = saved.organisms;
+  world.turn = saved.turn;
+  recomputeVisibility(world);
+}
+
+bool loadGameFromBytes(World& world, Random& random, std::string_view bytes) {
+  const auto saved = decodeSave(bytes);
+  if (!saved) return false;
+  // Built aside and moved in, so nothing half-loaded is ever seen.
+  World next = world;
+  applySave(next, random, *saved);
+  world = std::move(next);
+  return true;
+}
+
+}  // namespace klebony
