@@ -1,0 +1,58 @@
+#pragma once
+// Every picture of the game, each drawn by its own function.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "image.h"
+
+namespace assetgen {
+
+// A small deterministic random source: the art must come out the same on every machine.
+class Noise {
+ public:
+  explicit Noise(std::uint64_t seed) : state_(seed) {}
+  std::uint64_t next();
+  double uniform();  // [0, 1)
+  int below(int n) { return static_cast<int>(next() % static_cast<std::uint64_t>(n)); }
+
+ private:
+  std::uint64_t state_;
+};
+
+// Rows of frames, all of one size, laid out as picture row then mask row.
+// A frame's clear pixels are the background: black in the picture, white in the mask.
+Image maskedSheet(const std::vector<std::vector<Image>>& strips);
+
+// Parses pixel art: one string per row, each character looked up in the palette.
+struct PaletteEntry {
+  char key;
+  Rgba colour;
+};
+Image fromAscii(const std::vector<std::string>& rows, const std::vector<PaletteEntry>& palette);
+
+// One organism strip: body colours from dark to light.
+struct BodyPalette {
+  Rgba outline, dark, mid, light, shine;
+};
+constexpr int kStripCount = 6;
+BodyPalette stripPalette(int strip);  // 0 free cell, then the sheet's rows in order
+std::vector<Image> organismFrames(int strip);
+Image organismSheet();  // Im_m
+Image markerSheet();    // Im_vyd
+Image heartSheet();     // Im_s
+Image twinkleSheet();   // Im_z
+Image tissueTexture();  // Im_texture
+
+Image cursorArrow();      // CURS
+Image cursorOrganisms();  // CURSPOLE
+Image cursorRing();       // CURSMIC
+
+Image iconOpen();
+Image iconSave();
+Image iconExit();
+Image iconAbout();
+Image iconHelp();
+Image appIcon(int size);
+
+}  // namespace assetgen

@@ -1,0 +1,156 @@
+#include "generate.h"
+
+#include <fstream>
+#include <stdexcept>
+
+#include "art.h"
+#include "colour.h"
+#include "sounds.h"
+
+namespace assetgen {
+
+std::vector<AssetFile> allAssets() {
+  std::vector<AssetFile> files = {
+      {"img/Im_m.png", encodePng(organismSheet(), PngKind::Rgb)},
+      {"img/Im_vyd.png", encodePng(markerSheet(), PngKind::Rgb)},
+      {"img/Im_s.png", encodePng(heartSheet(), PngKind::Rgb)},
+      {"img/Im_z.png", encodePng(twinkleSheet(), PngKind::Rgb)},
+      {"img/Im_texture.png", encodePng(tissueTexture(), PngKind::Rgb)},
+      {"cursors/CURS.png", encodePng(cursorArrow(), PngKind::Rgba)},
+      {"cursors/CURSPOLE.png", encodePng(cursorOrganisms(), PngKind::Rgba)},
+      {"cursors/CURSMIC.png", encodePng(cursorRing(), PngKind::Rgba)},
+      {"icons/menu_open.png", encodePng(iconOpen(), PngKind::Rgba)},
+      {"icons/menu_save.png", encodePng(iconSave(), PngKind::Rgba)},
+      {"icons/menu_exit.png", encodePng(iconExit(), PngKind::Rgba)},
+      {"icons/menu_about.png", encodePng(iconAbout(), PngKind::Rgba)},
+      {"icons/menu_help.png", encodePng(iconHelp(), PngKind::Rgba)},
+  };
+  for (int size : {16, 32, 48, 64, 128, 256})
+    files.push_back(
+        {"icons/klebony-" + std::to_string(size) + ".png", encodePng(appIcon(size), PngKind::Rgba)});
+  for (const SoundFile& s : allSounds()) files.push_back({"Sound/" + s.name, encodeWav(s.pcm)});
+  return files;
+}
+
+void writeAssets(const std::filesystem::path& dir) {
+  for (const AssetFile& f : allAssets()) {
+    const std::filesystem::path path = dir / f.path;
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(f.bytes.data()), static_cast<std::streamsize>(f.bytes.size()));
+    if (!out) throw std::runtime_error("cannot write " + path.string());
+  }
+}
+
+namespace {
+
+constexpr int kZoom = 8, kGap = 4;
+const Rgba kPaper = rgb(60, 60, 70);
+
+// A sheet's frames side by side, each drawn the game's way over the given backdrop.
+Image framesOver(const Image& sheet, int frameW, int frameH, const Image* backdrop, Rgba fill) {
+  const int columns = sheet.width / frameW, rows = sheet.height / (2 * frameH);
+  Image out(columns * (frameW * kZoom + kGap), rows * (frameH * kZoom + kGap), kPaper);
+  for (int r = 0; r < rows; ++r)
+    for (int c = 0; c < columns; ++c) {
+      Image cell(frameW, frameH, fill);
+      if (backdrop)
+        for (int y = 0; y < frameH; ++y)
+          for (int x = 0; x < frameW; ++x)
+            cell.at(x, y) = backdrop->at((x + 31 * c) % backdrop->width, (y + 17 * r) % backdrop->height);
+      drawMasked(cell, sheet, c * frameW, r * 2 * frameH, c * frameW, r * 2 * frameH + frameH, frameW, frameH,
+                 0, 0);
+      blit(out, enlarge(cell, kZoom), c * (frameW * kZoom + kGap), r * (frameH * kZoom + kGap), false);
+    }
+  return out;
+}
+
+Image overChecker(const Image& rgba, int zoom) {
+  Image out(rgba.width, rgba.height);
+  for (int y = 0; y < rgba.height; ++y)
+    for (int x = 0; x < rgba.width; ++x) {
+      const Rgba bg = ((x / 4 + y / 4) % 2) ? rgb(200, 200, 200) : rgb(150, 150, 150);
+      out.at(x, y) =
+          mix(bg, Rgba{rgba.at(x, y).r, rgba.at(x, y).g, rgba.at(x, y).b, 255}, rgba.at(x, y).a / 255.0);
+    }
+  return enlarge(out, zoom);
+}
+
+struct Layout {
+  Image page{1, 1, kPaper};
+  int x = kGap, y = kGap, rowHeight = 0;
+  void place(const Image& img) {
+    if (x + img.width > 1400 && x > kGap) newRow();
+    Image grown(std::max(page.width, x + img.width + kGap), std::max(page.height, y + img.height + kGap),
+                kPaper);
+    blit(grown, page, 0, 0, false);
+    blit(grown, img, x, y, false);
+    page = std::move(grown);
+    x += img.width + 3 * kGap;
+    rowHeight = std::max(rowHeight, img.height);
+  }
+  void newRow() {
+    x = kGap;
+    y += rowHeight + 3 * kGap;
+    rowHeight = 0;
+  }
+};
+
+}  // namespace
+
+Bytes contactSheet() {
+  const Image texture = tissueTexture();
+  const Image silver(1, 1, rgb(192, 192, 192));
+  Layout l;
+  const Image m = organismSheet();
+  l.place(framesOver(m, 12, 12, nullptr, kBlack));
+  l.place(framesOver(m, 12, 12, &texture, kBlack));
+  l.newRow();
+  l.place(framesOver(markerSheet(), 12, 12, nullptr, kBlack));
+  l.place(framesOver(twinkleSheet(), 7, 7, nullptr, kBlack));
+  l.place(framesOver(twinkleSheet(), 7, 7, &texture, kBlack));
+  l.newRow();
+  l.place(framesOver(heartSheet(), 32, 32, nullptr, rgb(192, 192, 192)));
+  l.newRow();
+  l.place(enlarge(texture, 2));
+  Image tiled(200, 200);
+  for (int y = 0; y < 200; ++y)
+    for (int x = 0; x < 200; ++x) tiled.at(x, y) = texture.at(x % 100, y % 100);
+  l.place(enlarge(tiled, 2));
+  l.newRow();
+  for (const Image& c : {cursorArrow(), cursorOrganisms(), cursorRing()}) l.place(overChecker(c, kZoom / 2));
+  l.newRow();
+  for (const Image& i : {iconOpen(), iconSave(), iconExit(), iconAbout(), iconHelp()})
+    l.place(overChecker(i, kZoom));
+  l.newRow();
+  for (int size : {16, 32, 48, 64, 128, 256}) l.place(overChecker(appIcon(size), size <= 64 ? 4 : 1));
+  return encodePng(l.page, PngKind::Rgb);
+}
+
+Bytes boardPreview(bool deuteranopia) {
+  const Image m = organismSheet();
+  Image board(432, 432, kBlack);
+  Noise noise(432);
+  // Territories as the game grows them: blobs of one owner amid free cells and darkness.
+  int owner[36][36];
+  for (auto& row : owner)
+    for (int& o : row) o = noise.below(5) == 0 ? -1 : 0;
+  const int seeds[5][2] = {{6, 6}, {28, 7}, {17, 18}, {7, 29}, {29, 28}};
+  for (int s = 0; s < 5; ++s)
+    for (int y = 0; y < 36; ++y)
+      for (int x = 0; x < 36; ++x) {
+        const int dx = x - seeds[s][0], dy = y - seeds[s][1];
+        if (dx * dx + dy * dy < 30 + noise.below(14)) owner[y][x] = s + 1;
+      }
+  for (int y = 0; y < 36; ++y)
+    for (int x = 0; x < 36; ++x)
+      if (owner[y][x] >= 0) {
+        const int row = owner[y][x] * 24, frame = noise.below(6);
+        drawMasked(board, m, frame * 12, row, frame * 12, row + 12, 12, 12, x * 12, y * 12);
+      }
+  const Image marker = markerSheet();
+  drawMasked(board, marker, 12, 0, 12, 12, 12, 12, 17 * 12, 18 * 12);
+  return encodePng(deuteranopia ? simulateDeuteranopia(board) : board, PngKind::Rgb);
+}
+
+}  // namespace assetgen

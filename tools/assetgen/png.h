@@ -1,0 +1,25 @@
+#pragma once
+// PNG files written by our own small deflate coder, so the committed bytes
+// never depend on the zlib version of the machine that made them. Reading
+// goes through zlib, which doubles as a check that the streams are valid.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "image.h"
+
+namespace assetgen {
+
+using Bytes = std::vector<std::uint8_t>;
+
+enum class PngKind { Rgb, Rgba };
+
+Bytes encodePng(const Image& img, PngKind kind);
+// Decodes 8-bit RGB or RGBA, non-interlaced; nullopt for anything else or on damage.
+std::optional<Image> decodePng(const Bytes& file);
+
+Bytes zlibCompress(const Bytes& data);
+std::uint32_t crc32(const std::uint8_t* data, size_t n, std::uint32_t crc = 0);
+
+}  // namespace assetgen

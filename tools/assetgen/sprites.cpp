@@ -1,0 +1,132 @@
+// The hover marker, the heart, the twinkle and the tissue of the start screen.
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "art.h"
+
+namespace assetgen {
+
+namespace {
+
+Image markerFrame(Rgba edge, Rgba corner) {
+  Image f(12, 12);
+  for (int i = 0; i < 12; ++i) {
+    f.at(i, 0) = f.at(i, 11) = f.at(0, i) = f.at(11, i) = edge;
+  }
+  for (int i = 0; i < 3; ++i)
+    for (int c : {0, 11}) {
+      f.at(i, c) = f.at(11 - i, c) = f.at(c, i) = f.at(c, 11 - i) = corner;
+    }
+  return f;
+}
+
+Image heartFrame(double scale) {
+  const double k = 12.5 * scale;
+  Image f(32, 32);
+  auto inside = [&](int x, int y) {
+    const double u = (x + 0.5 - 16.0) / k, v = (16.5 - (y + 0.5)) / k + 0.1;
+    const double a = u * u + v * v - 1;
+    return a * a * a - u * u * v * v * v <= 0;
+  };
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      if (!inside(x, y)) continue;
+      const double u = (x + 0.5 - 16.0) / k, v = (16.5 - (y + 0.5)) / k + 0.1;
+      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+      const double glint = std::hypot(u + 0.5, v - 0.65);
+      const double lit = -0.6 * u + 0.8 * v;
+      Rgba c = lit > 0.35 ? rgb(240, 40, 50) : lit > -0.45 ? rgb(210, 20, 35) : rgb(160, 5, 25);
+      if (glint < 0.13)
+        c = rgb(255, 215, 215);
+      else if (glint < 0.26)
+        c = rgb(255, 110, 110);
+      if (edge) c = rgb(100, 0, 15);
+      f.at(x, y) = c;
+    }
+  return f;
+}
+
+Image twinkleFrame(int size) {
+  Image f(7, 7);
+  const Rgba core = rgb(230, 255, 255), arm = rgb(0, 255, 255), tip = rgb(0, 150, 210);
+  f.at(3, 3) = size == 0 ? arm : core;
+  for (int r = 1; r <= size; ++r) {
+    const Rgba c = r == size ? tip : arm;
+    f.at(3 + r, 3) = f.at(3 - r, 3) = f.at(3, 3 + r) = f.at(3, 3 - r) = c;
+  }
+  if (size >= 3) {
+    f.at(2, 2) = f.at(4, 2) = f.at(2, 4) = f.at(4, 4) = tip;
+  }
+  return f;
+}
+
+}  // namespace
+
+Image markerSheet() {
+  return maskedSheet({{markerFrame(rgb(150, 150, 160), rgb(200, 200, 210)),
+                       markerFrame(rgb(230, 230, 240), rgb(255, 255, 255)),
+                       markerFrame(rgb(130, 130, 140), rgb(185, 185, 195))}});
+}
+
+Image heartSheet() {
+  return maskedSheet({{heartFrame(0.86), heartFrame(1.0), heartFrame(0.94), heartFrame(0.82)}});
+}
+
+Image twinkleSheet() {
+  std::vector<Image> frames;
+  for (int size : {0, 1, 2, 3, 3, 2, 1, 0}) frames.push_back(twinkleFrame(size));
+  return maskedSheet({frames});
+}
+
+Image tissueTexture() {
+  constexpr int kSize = 100, kGrid = 4;  // 4 x 4 jittered cells on the torus
+  Noise noise(0x7155u);
+  std::array<double, kGrid * kGrid * 2> points{};
+  for (int j = 0; j < kGrid; ++j)
+    for (int i = 0; i < kGrid; ++i) {
+      points[(j * kGrid + i) * 2] = (i + 0.2 + 0.6 * noise.uniform()) * kSize / kGrid;
+      points[(j * kGrid + i) * 2 + 1] = (j + 0.2 + 0.6 * noise.uniform()) * kSize / kGrid;
+    }
+  constexpr int kLattice = 10;  // value noise with a period of the tile
+  std::array<double, kLattice * kLattice> lattice{};
+  for (double& v : lattice) v = noise.uniform();
+  auto smoothNoise = [&](double x, double y) {
+    const double gx = x * kLattice / kSize, gy = y * kLattice / kSize;
+    const int x0 = static_cast<int>(gx), y0 = static_cast<int>(gy);
+    double tx = gx - x0, ty = gy - y0;
+    tx = tx * tx * (3 - 2 * tx);
+    ty = ty * ty * (3 - 2 * ty);
+    auto at = [&](int i, int j) { return lattice[(j % kLattice) * kLattice + (i % kLattice)]; };
+    const double top = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * tx;
+    const double bottom = at(x0, y0 + 1) + (at(x0 + 1, y0 + 1) - at(x0, y0 + 1)) * tx;
+    return top + (bottom - top) * ty;
+  };
+  Image tex(kSize, kSize);
+  for (int y = 0; y < kSize; ++y)
+    for (int x = 0; x < kSize; ++x) {
+      double d1 = 1e9, d2 = 1e9;
+      for (int p = 0; p < kGrid * kGrid; ++p) {
+        double dx = std::abs(x + 0.5 - points[p * 2]), dy = std::abs(y + 0.5 - points[p * 2 + 1]);
+        dx = std::min(dx, kSize - dx);
+        dy = std::min(dy, kSize - dy);
+        const double d = std::hypot(dx, dy);
+        if (d < d1) {
+          d2 = d1;
+          d1 = d;
+        } else if (d < d2) {
+          d2 = d;
+        }
+      }
+      const double membrane = std::clamp(1.0 - (d2 - d1) / 3.0, 0.0, 1.0);
+      const double n = smoothNoise(x, y);
+      Rgba c = mix(rgb(150, 50, 70), rgb(215, 105, 125), n);
+      c = mix(c, rgb(235, 150, 160), std::clamp(0.5 - d1 / 20.0, 0.0, 0.5) * 0.6);
+      if (d1 < 3.2) c = mix(c, rgb(120, 30, 60), 0.7);
+      c = mix(c, rgb(105, 20, 40), membrane * 0.85);
+      tex.at(x, y) = c;
+    }
+  return tex;
+}
+
+}  // namespace assetgen

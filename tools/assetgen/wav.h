@@ -1,0 +1,25 @@
+#pragma once
+// Plain PCM WAV files: mono, 16 bit, the only kind the game plays.
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "png.h"
+
+namespace assetgen {
+
+constexpr int kSampleRate = 22050;
+
+struct Pcm {
+  int sampleRate = kSampleRate;
+  int channels = 1;
+  int bitsPerSample = 16;
+  std::vector<std::int16_t> samples;
+  double seconds() const { return static_cast<double>(samples.size()) / sampleRate; }
+};
+
+Bytes encodeWav(const Pcm& pcm);
+// Reads RIFF/WAVE with a PCM "fmt " chunk; nullopt for any other layout.
+std::optional<Pcm> decodeWav(const Bytes& file);
+
+}  // namespace assetgen
