@@ -41,4 +41,12 @@ void setBoard(World& world, const std::vector<std::string_view>& rows) {
   recomputeVisibility(world);
 }
 
+void queueNewGameDraws(Random& random, const std::vector<std::pair<int, int>>& places) {
+  for (int i = 0; i < kBoardSize * kBoardSize; ++i) random.queue(0);
+  for (auto [x, y] : places) {
+    random.queue(x);
+    random.queue(y);
+  }
+}
+
 }  // namespace klebony::test

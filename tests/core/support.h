@@ -37,4 +37,8 @@ struct TestGame {
 // set from the cells owned, and alive from size; visibility is recomputed.
 void setBoard(World& world, const std::vector<std::string_view>& rows);
 
+// Queue the draws of a new game: every cell frame 0 (so no animation step
+// draws a period), then the placement draws x, y for each (x, y) given.
+void queueNewGameDraws(Random& random, const std::vector<std::pair<int, int>>& places);
+
 }  // namespace klebony::test

@@ -1,2 +1,23 @@
-// Placeholder: the driver lands with the rules engine, part 1.
-int main() { return 0; }
+// klebony-headless [SCRIPT]: the game window's logic driven by a script.
+#include <fstream>
+#include <iostream>
+
+#include "driver.h"
+
+int main(int argc, char** argv) {
+  std::ios::sync_with_stdio(false);
+  if (argc > 2) {
+    std::cerr << "error: usage: klebony-headless [SCRIPT]\n";
+    return 2;
+  }
+  klebony::headless::Driver driver(std::cout, std::cerr);
+  if (argc == 2) {
+    std::ifstream script(argv[1]);
+    if (!script) {
+      std::cerr << "error: cannot open " << argv[1] << '\n';
+      return 2;
+    }
+    return driver.run(script);
+  }
+  return driver.run(std::cin);
+}

@@ -1,0 +1,196 @@
+#include "driver.h"
+
+#include <charconv>
+#include <sstream>
+#include <vector>
+
+#include "commands.h"
+#include "json.h"
+#include "mutation.h"
+#include "panel.h"
+#include "rules.h"
+
+namespace klebony::headless {
+
+namespace {
+
+constexpr std::size_t kNameLimit = 15;  // the name dialog's edit box
+constexpr int64_t kRepeatLimit = 1000000;
+constexpr int kLastPanelLabel = 29;
+
+std::vector<std::string> split(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+int64_t parseInt(const std::string& token, const char* what) {
+  int64_t v = 0;
+  const char* end = token.data() + token.size();
+  auto [ptr, ec] = std::from_chars(token.data(), end, v);
+  if (ec != std::errc() || ptr != end || token.empty())
+    throw ScriptError(std::string("bad ") + what + " '" + token + "'");
+  return v;
+}
+
+// Code points of valid UTF-8, or -1 for anything else.
+int64_t utf8Length(const std::string& s) {
+  int64_t count = 0;
+  for (std::size_t i = 0; i < s.size();) {
+    unsigned char c = s[i];
+    int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+    if (extra < 0 || s.size() - i <= static_cast<std::size_t>(extra)) return -1;
+    for (int k = 1; k <= extra; ++k)
+      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return -1;
+    i += extra + 1;
+    ++count;
+  }
+  return count;
+}
+
+void expectArgs(const std::vector<std::string>& words, std::size_t n) {
+  if (words.size() != n + 1)
+    throw ScriptError(words[0] + " takes " + std::to_string(n) + " argument" + (n == 1 ? "" : "s"));
+}
+
+int cellCoordinate(const std::string& token) {
+  int64_t v = parseInt(token, "coordinate");
+  if (v < 0 || v >= kBoardSize) throw ScriptError("cell coordinate " + token + " is off the board");
+  return static_cast<int>(v);
+}
+
+int panelLabel(const std::string& name) {
+  auto number = panelLabelNumber(name);
+  if (!number || *number < 1 || *number > kLastPanelLabel)
+    throw ScriptError("unknown panel label '" + name + "'");
+  return *number;
+}
+
+// The rest of the line after the command word and one blank.
+std::string restOfLine(const std::string& line, const std::string& command) {
+  std::size_t start = line.find(command) + command.size();
+  return start < line.size() ? line.substr(start + 1) : std::string();
+}
+
+}  // namespace
+
+void Printer::playSound(Sound sound, SoundMode) { out_ << "sound " << soundFile(sound) << '\n'; }
+void Printer::showMessage(const std::string& text) { out_ << "message " << text << '\n'; }
+void Printer::statusShown(const std::string& text) { out_ << "status " << text << '\n'; }
+void Printer::endGame() {
+  out_ << "endgame\n";
+  windowClosed = true;
+}
+
+Driver::Driver(std::ostream& out, std::ostream& err) : out_(out), err_(err), printer_(out) {
+  game_.outcomes = &printer_;
+  game_.random.seedFromClock();
+}
+
+void Driver::execute(const std::string& line) {
+  const std::vector<std::string> words = split(line);
+  if (words.empty()) return;
+  const std::string& cmd = words[0];
+  if (cmd == "seed") {
+    expectArgs(words, 1);
+    game_.random.seed(static_cast<uint64_t>(parseInt(words[1], "seed")));
+  } else if (cmd == "draws") {
+    if (words.size() < 2) throw ScriptError("draws needs at least one value");
+    // Check the whole line before queueing any of it.
+    std::vector<std::pair<int64_t, int64_t>> values;
+    for (std::size_t i = 1; i < words.size(); ++i) {
+      const std::string& w = words[i];
+      std::size_t star = w.find('*');
+      int64_t v = parseInt(w.substr(0, star), "draw");
+      int64_t k = star == std::string::npos ? 1 : parseInt(w.substr(star + 1), "repeat count");
+      if (k < 0 || k > kRepeatLimit) throw ScriptError("repeat count of '" + w + "' out of range");
+      values.emplace_back(v, k);
+    }
+    for (auto [v, k] : values)
+      for (int64_t j = 0; j < k; ++j) game_.random.queue(v);
+  } else if (cmd == "name") {
+    std::string text = restOfLine(line, cmd);
+    int64_t length = utf8Length(text);
+    if (length < 0) throw ScriptError("name is not valid UTF-8");
+    if (length > static_cast<int64_t>(kNameLimit)) throw ScriptError("name longer than 15 characters");
+    game_.window.eName = text;
+  } else if (cmd == "newgame") {
+    expectArgs(words, 0);
+    // After the end of a game the start screen has cleared gameReady.
+    if (printer_.windowClosed) {
+      gameWindowClosed(game_);
+      printer_.windowClosed = false;
+    }
+    activateGameWindow(game_);
+  } else if (cmd == "hover" || cmd == "click") {
+    expectArgs(words, 2);
+    int x = cellCoordinate(words[1]), y = cellCoordinate(words[2]);
+    if (cmd == "hover")
+      onCellHover(game_, x, y);
+    else
+      onCellClick(game_, x, y);
+  } else if (cmd == "turn") {
+    expectArgs(words, 0);
+    endTurn(game_);
+  } else if (cmd == "mutation") {
+    expectArgs(words, 0);
+    toggleMutationMode(game_);
+  } else if (cmd == "caption" || cmd == "hint") {
+    expectArgs(words, 1);
+    int number = panelLabel(words[1]);
+    if (cmd == "caption")
+      onCaptionClick(game_, number);
+    else
+      onCaptionHover(game_, number);
+  } else if (cmd == "save" || cmd == "load") {
+    std::string path = restOfLine(line, cmd);
+    if (path.empty()) throw ScriptError(cmd + " needs a path");
+    if (cmd == "save")
+      MSaveClick(game_, path);
+    else
+      MOpenClick(game_, path);
+  } else if (cmd == "menu") {
+    expectArgs(words, 0);
+    N2Click(game_);
+  } else if (cmd == "tick") {
+    expectArgs(words, 1);
+    if (words[1] == "T1")
+      T1Timer(game_);
+    else if (words[1] == "T2")
+      T2Timer(game_);
+    else
+      throw ScriptError("unknown timer '" + words[1] + "'");
+  } else if (cmd == "dump") {
+    expectArgs(words, 0);
+    out_ << dumpJson(game_) << '\n';
+  } else {
+    throw ScriptError("unknown command '" + cmd + "'");
+  }
+}
+
+int Driver::fail(int line, const char* what) {
+  out_.flush();
+  err_ << "error: line " << line << ": " << what << '\n';
+  return 2;
+}
+
+int Driver::run(std::istream& script) {
+  std::string line;
+  for (int number = 1; std::getline(script, line); ++number) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == '#') continue;
+    try {
+      execute(line.substr(first));
+    } catch (const ScriptError& e) {
+      return fail(number, e.what());
+    } catch (const ScriptedDrawError& e) {
+      return fail(number, e.what());
+    }
+  }
+  out_.flush();
+  return 0;
+}
+
+}  // namespace klebony::headless

@@ -1,0 +1,50 @@
+#pragma once
+// klebony-headless: runs the game window's operations from a script and
+// prints every outcome as a line. It holds no rule of its own.
+#include <istream>
+#include <ostream>
+#include <stdexcept>
+#include <string>
+
+#include "game.h"
+
+namespace klebony::headless {
+
+// A malformed command or a bad argument; the script stops with exit status 2.
+class ScriptError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Prints outcomes in the order they happen and notes the end of a game.
+class Printer : public Outcomes {
+ public:
+  explicit Printer(std::ostream& out) : out_(out) {}
+  void playSound(Sound sound, SoundMode mode) override;
+  void showMessage(const std::string& text) override;
+  void statusShown(const std::string& text) override;
+  void endGame() override;
+  bool windowClosed = false;
+
+ private:
+  std::ostream& out_;
+};
+
+class Driver {
+ public:
+  Driver(std::ostream& out, std::ostream& err);
+  // Runs every line; returns the exit status (0, or 2 after an error).
+  int run(std::istream& script);
+  // One command line; throws ScriptError or ScriptedDrawError.
+  void execute(const std::string& line);
+  Game& game() { return game_; }
+
+ private:
+  int fail(int line, const char* what);
+  std::ostream& out_;
+  std::ostream& err_;
+  Printer printer_;
+  Game game_;
+};
+
+}  // namespace klebony::headless

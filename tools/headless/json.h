@@ -1,0 +1,12 @@
+#pragma once
+// The driver's `dump`: the game as one line of JSON.
+#include <string>
+
+#include "game.h"
+
+namespace klebony::headless {
+
+std::string jsonString(const std::string& text);
+std::string dumpJson(const Game& game);
+
+}  // namespace klebony::headless
