@@ -4,18 +4,35 @@
 
 namespace klebony {
 
+namespace {
+
+bool insideSheet(const QImage& sheet, int x, int y, int w, int h) {
+  return x >= 0 && y >= 0 && x + w <= sheet.width() && y + h <= sheet.height();
+}
+
+}  // namespace
+
 void drawSprite(const Sprite& s, QImage& target, int x, int y) {
-  if (!s.sheet) return;
+  if (!s.sheet || s.width <= 0 || s.height <= 0) return;
+  const QImage& sheet = *s.sheet;
+  // A frame that lies (partly) off its sheet would read foreign memory: draw nothing.
+  if (!insideSheet(sheet, s.imageX, s.imageY, s.width, s.height) ||
+      !insideSheet(sheet, s.maskX, s.maskY, s.width, s.height))
+    return;
   const int x0 = std::max(0, -x);
   const int y0 = std::max(0, -y);
   const int x1 = std::min(s.width, target.width() - x);
   const int y1 = std::min(s.height, target.height() - y);
   if (x0 >= x1 || y0 >= y1) return;
-  const QImage& sheet = *s.sheet;
+  // bits() once: scanLine() on the target would check for sharing on every row.
+  uchar* const dstBase = target.bits();
+  const qsizetype dstStride = target.bytesPerLine();
+  const uchar* const srcBase = sheet.constBits();
+  const qsizetype srcStride = sheet.bytesPerLine();
   for (int j = y0; j < y1; ++j) {
-    auto* dst = reinterpret_cast<quint32*>(target.scanLine(y + j)) + x;
-    const auto* mask = reinterpret_cast<const quint32*>(sheet.constScanLine(s.maskY + j)) + s.maskX;
-    const auto* pic = reinterpret_cast<const quint32*>(sheet.constScanLine(s.imageY + j)) + s.imageX;
+    auto* dst = reinterpret_cast<quint32*>(dstBase + (y + j) * dstStride) + x;
+    const auto* mask = reinterpret_cast<const quint32*>(srcBase + (s.maskY + j) * srcStride) + s.maskX;
+    const auto* pic = reinterpret_cast<const quint32*>(srcBase + (s.imageY + j) * srcStride) + s.imageX;
     for (int i = x0; i < x1; ++i) dst[i] = (dst[i] & mask[i]) | pic[i];
   }
 }

@@ -20,6 +20,9 @@ class FGame : public QMainWindow {
   // showing ends ("Меню", Delete, the end of a game, or the close box).
   void showModal();
 
+  // One 40 ms drawing step (the board, the marker, the hearts).
+  void Tim_GameTimer();
+
  signals:
   void quitRequested();   // "Выход" or Esc: the application ends
   void aboutRequested();  // "О программе"

@@ -1,0 +1,50 @@
+#include "help_panel.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "fonts.h"
+#include "help_text.h"
+
+namespace klebony {
+
+HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("PHelp"));
+  setFrameStyle(QFrame::Panel | QFrame::Raised);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  pal.setColor(QPalette::Base, QColor(192, 192, 192));
+  pal.setColor(QPalette::Text, Qt::black);
+  setPalette(pal);
+  setFixedSize(345, 401);
+
+  title_ = new QLabel(QStringLiteral("СПРАВКА"), this);
+  title_->setObjectName(QStringLiteral("Label29"));
+  title_->setFont(gameFont(19, true));
+  QPalette red = title_->palette();
+  red.setColor(QPalette::WindowText, Qt::red);
+  title_->setPalette(red);
+  title_->setAlignment(Qt::AlignCenter);
+  title_->setGeometry(8, 6, 329, 26);
+
+  memo_ = new QPlainTextEdit(this);
+  memo_->setObjectName(QStringLiteral("Memo1"));
+  memo_->setGeometry(8, 36, 329, 328);
+  memo_->setReadOnly(true);
+  memo_->setFont(gameFont(12));
+  memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  memo_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // Reached by a click, not by Tab.
+  memo_->setFocusPolicy(Qt::ClickFocus);
+  memo_->setPlainText(helpText());
+
+  close_ = new QPushButton(QStringLiteral("Закрыть"), this);
+  close_->setObjectName(QStringLiteral("BEndHelp"));
+  close_->setFont(gameFont(12));
+  close_->setGeometry(135, 372, 75, 19);
+}
+
+}  // namespace klebony

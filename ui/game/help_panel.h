@@ -1,0 +1,25 @@
+#pragma once
+// PHelp: the help panel that lies over the board.
+#include <QFrame>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace klebony {
+
+class HelpPanel : public QFrame {
+  Q_OBJECT
+ public:
+  explicit HelpPanel(QWidget* parent = nullptr);
+
+  QPlainTextEdit* memo() const { return memo_; }
+  QPushButton* closeButton() const { return close_; }
+
+ private:
+  QLabel* title_ = nullptr;
+  QPlainTextEdit* memo_ = nullptr;
+  QPushButton* close_ = nullptr;
+};
+
+}  // namespace klebony

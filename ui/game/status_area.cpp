@@ -1,0 +1,72 @@
+#include "status_area.h"
+
+#include <QLabel>
+
+#include "fonts.h"
+
+namespace klebony {
+
+namespace {
+
+QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(QLatin1String(name));
+  l->setGeometry(1, top, 445, 13);
+  l->setAlignment(Qt::AlignCenter);
+  l->setFont(gameFont(11));
+  l->setAutoFillBackground(true);
+  QPalette pal = l->palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  pal.setColor(QPalette::WindowText, colour);
+  l->setPalette(pal);
+  return l;
+}
+
+}  // namespace
+
+StatusLines::StatusLines(QWidget* parent) : QFrame(parent) {
+  setObjectName(QStringLiteral("Panel2"));
+  setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, Qt::white);
+  setPalette(pal);
+  setFixedSize(448, 28);
+  h1_ = line(this, "H1", QColor(128, 0, 0), 1);
+  h2_ = line(this, "H2", Qt::black, 14);
+}
+
+void StatusLines::setLines(const QString& h1, const QString& h2) {
+  if (h1_->text() != h1) h1_->setText(h1);
+  if (h2_->text() != h2) h2_->setText(h2);
+}
+
+CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("StatusBar1"));
+  setFixedSize(792, 19);
+  setAutoFillBackground(true);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(pal);
+  struct Part {
+    int width;
+    const char* text;
+  };
+  const Part parts[] = {{260, "Клебоны: выживает сильнейший"},
+                        {200, "Команда \"Клебоны\", 2026"},
+                        {220, "Свободная игра на C++20 и Qt 6"},
+                        {50, "v 1.0"}};
+  int left = 0;
+  int index = 0;
+  for (const Part& part : parts) {
+    auto* l = new QLabel(QString::fromUtf8(part.text), this);
+    l->setObjectName(QStringLiteral("StatusPanel%1").arg(index++));
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    // Delphi-like panels: a 2-pixel gap between them.
+    l->setGeometry(left, 2, part.width - 2, 17);
+    left += part.width;
+  }
+}
+
+}  // namespace klebony

@@ -1,0 +1,28 @@
+#pragma once
+// The real message box and file dialogs behind the ports.
+#include <QString>
+
+#include "ports.h"
+
+namespace klebony {
+
+// A modal box titled "Клебоны" with one OK button.
+class QtMessagePort : public MessagePort {
+ public:
+  void message(QWidget* parent, const QString& text) override;
+};
+
+// Qt's own (non-native) dialogs, so they behave alike on every desktop: the
+// filter "Клебоны (*.klb)", the suffix "klb" added to a bare name, no question
+// before replacing a file. Each dialog offers the file it chose last.
+class QtFileDialogPort : public FileDialogPort {
+ public:
+  std::optional<QString> savePath(QWidget* parent) override;
+  std::optional<QString> openPath(QWidget* parent) override;
+
+ private:
+  QString lastSave_;
+  QString lastOpen_;
+};
+
+}  // namespace klebony
