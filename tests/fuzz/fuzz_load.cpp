@@ -1,0 +1,89 @@
+// Arbitrary bytes as a saved game: either the load is refused and nothing of
+// the running game changed (not even a random draw), or the loaded game saves
+// back to exactly these bytes, which load again to the same game.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string_view>
+
+#include "game.h"
+#include "rules.h"
+#include "savefile.h"
+
+namespace {
+
+using namespace klebony;
+
+void require(bool ok, const char* what) {
+  if (ok) return;
+  std::fprintf(stderr, "fuzz_load: %s\n", what);
+  std::abort();
+}
+
+bool sameCells(const World& a, const World& b) {
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const Cell& p = a.cell(x, y);
+      const Cell& q = b.cell(x, y);
+      if (p.owner != q.owner || p.visible != q.visible || p.px != q.px || p.py != q.py ||
+          p.frame != q.frame || p.tick != q.tick || p.period != q.period || p.strip != q.strip)
+        return false;
+    }
+  return true;
+}
+
+bool sameWorld(const World& a, const World& b) {
+  return sameCells(a, b) && a.organisms == b.organisms && a.turn == b.turn && a.gameReady == b.gameReady;
+}
+
+bool sameDraws(Random a, Random b) {
+  for (int i = 0; i < 8; ++i)
+    if (a(1 << 30) != b(1 << 30)) return false;
+  return true;
+}
+
+const Game& runningGame() {
+  static const Game game = [] {
+    Game g;
+    g.random.seed(2003);
+    activateGameWindow(g);
+    for (int i = 0; i < 3; ++i) endTurn(g);
+    return g;
+  }();
+  return game;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+  // Most inputs are refused and leave the game alone, so it is copied afresh
+  // only after a load.
+  static Game game = runningGame();
+  static const World& before = runningGame().world;
+  static const Random& randomBefore = runningGame().random;
+
+  if (!loadGameFromBytes(game.world, game.random, bytes)) {
+    require(sameWorld(game.world, before), "a refused file changed the world");
+    require(sameDraws(game.random, randomBefore), "a refused file used random draws");
+    return 0;
+  }
+  require(game.world.gameReady == before.gameReady, "a load touched gameReady");
+  // The window is brought in line as after the menu command.
+  afterGameLoaded(game);
+
+  const auto again = encodeSave(game.world);
+  require(again.has_value(), "a loaded game cannot be saved");
+  require(*again == bytes, "a loaded game saves to other bytes");
+  Game reloaded = runningGame();
+  require(loadGameFromBytes(reloaded.world, reloaded.random, *again), "a saved game does not load");
+  require(reloaded.world.organisms == game.world.organisms && reloaded.world.turn == game.world.turn,
+          "a reloaded game differs");
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y)
+      require(reloaded.world.cell(x, y).owner == game.world.cell(x, y).owner &&
+                  reloaded.world.cell(x, y).visible == game.world.cell(x, y).visible,
+              "a reloaded board differs");
+  game = runningGame();
+  return 0;
+}

@@ -1,0 +1,83 @@
+// Writes the fuzzer's seed corpus: saves of games played by the rules
+// themselves, from a new game to decided ones. Usage: fuzz_make_corpus FOLDER
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+#include "game.h"
+#include "rules.h"
+#include "savefile.h"
+
+using namespace klebony;
+
+namespace {
+
+void write(const std::string& folder, const std::string& name, const World& world) {
+  const auto bytes = encodeSave(world);
+  if (!bytes || !decodeSave(*bytes)) {
+    std::fprintf(stderr, "%s: not a sound save\n", name.c_str());
+    std::exit(1);
+  }
+  std::ofstream(folder + "/" + name + ".klb", std::ios::binary) << *bytes;
+}
+
+Game played(uint64_t seed, const std::string& name, int turns) {
+  Game game;
+  game.random.seed(seed);
+  game.window.eName = name;
+  activateGameWindow(game);
+  for (int t = 0; t < turns; ++t) {
+    // The player grabs what it can reach, buys a step now and then, and ends the turn.
+    for (int x = 0; x < kBoardSize && !game.world.organisms[kPlayer].captured; ++x)
+      for (int y = 0; y < kBoardSize && !game.world.organisms[kPlayer].captured; ++y)
+        if (game.world.cell(x, y).visible && game.world.cell(x, y).owner != kPlayer &&
+            touchesOwner(game.world, x, y, kPlayer))
+          onCellClick(game, x, y);
+    if (t % 3 == 0) playerMutate(game, kCharacteristics[t % kCharacteristicCount]);
+    endTurn(game);
+  }
+  return game;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
+    return 2;
+  }
+  const std::string folder = argv[1];
+  write(folder, "new-game", played(1, "Тарвилис", 0).world);
+  write(folder, "empty-name", played(2, "", 0).world);
+  write(folder, "turn-40", played(3, "Вася", 40).world);
+  write(folder, "turn-300", played(4, "Ёж №5 — «клебон»", 300).world);
+
+  Game rich = played(5, "Длинноеимяигрока", 120);
+  Organism& p = rich.world.organisms[kPlayer];
+  p.kolschup = kTentacleSlots;
+  for (auto& t : p.tentacles) t = {true, 3};
+  p.urschup = 10;
+  p.amin = 2000000000;
+  p.mutated = p.captured = true;
+  write(folder, "rich", rich.world);
+
+  Game defeated = played(6, "Проигравший", 10);
+  for (auto& column : defeated.world.board)
+    for (Cell& c : column)
+      if (c.owner == kPlayer) c.owner = 0;
+  for (auto& o : defeated.world.organisms) o.size = 0;
+  for (auto& column : defeated.world.board)
+    for (Cell& c : column)
+      if (c.owner < kOrganismCount) ++defeated.world.organisms[c.owner].size;
+  for (auto& o : defeated.world.organisms) o.alive = o.size > 0;
+  write(folder, "player-defeated", defeated.world);
+
+  Game won = played(7, "Победитель", 10);
+  for (auto& column : won.world.board)
+    for (Cell& c : column)
+      if (c.owner < kOpponentCount) c.owner = kFree;
+  for (int k = 0; k < kOpponentCount; ++k)
+    won.world.organisms[k].size = 0, won.world.organisms[k].alive = false;
+  write(folder, "opponents-gone", won.world);
+  return 0;
+}
