@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "support.h"
+
+namespace klebony {
+namespace {
+
+using test::TestGame;
+using Lines = std::vector<std::string>;
+
+// Everyone alive on one cell each; organism `source` has `count` tentacles in slots 0...
+struct SabotageGame : TestGame {
+  SabotageGame(int source, int count) {
+    test::setBoard(world(), {"0.1.2.3.4"});
+    Organism& s = org(source);
+    for (int i = 0; i < count; ++i) s.tentacles[i] = {true, 40};
+    s.kolschup = count;
+  }
+};
+
+TEST(SabotageTentacle, TheLastTentacleTravelsAgain) {
+  SabotageGame t(1, 1);
+  t.org(1).tentacles[0] = {false, 0};
+  t.org(1).tentacles[3] = {true, 38};
+  t.draws({0, 0});
+  sabotage(t.game, 1, 3);
+  EXPECT_EQ(t.org(1).kolschup, 1);
+  EXPECT_TRUE(t.org(1).tentacles[3].active);
+  EXPECT_EQ(t.org(1).tentacles[3].travel, 0);
+}
+
+TEST(SabotageTentacle, OneOfSeveralDisappearsAndFreesItsSlot) {
+  SabotageGame t(2, 3);
+  t.draws({0, 0});
+  sabotage(t.game, 2, 1);
+  EXPECT_EQ(t.org(2).kolschup, 2);
+  EXPECT_EQ(t.org(2).tentacles[1], (Tentacle{false, 0}));
+  EXPECT_EQ(t.org(2).tentacles[0], (Tentacle{true, 40}));
+  EXPECT_EQ(t.org(2).tentacles[2], (Tentacle{true, 40}));
+}
+
+TEST(SabotageTentacle, NothingAtAllOnceEveryComputerOrganismIsGone) {
+  SabotageGame t(kPlayer, 2);
+  test::setBoard(t.world(), {"4"});
+  t.draws({0, 2});
+  sabotage(t.game, kPlayer, 0);
+  EXPECT_EQ(t.org(kPlayer).kolschup, 2);
+  EXPECT_EQ(t.org(kPlayer).tentacles[0], (Tentacle{true, 40}));
+  EXPECT_EQ(t.game.random.queued(), 2u);
+  EXPECT_TRUE(t.rec.lines.empty());
+}
+
+// Regression: with nobody but the source alive the target draw repeated for ever.
+TEST(SabotageTentacle, WithoutAnyOtherLivingOrganismItEndsAfterTheSlot) {
+  SabotageGame t(0, 2);
+  test::setBoard(t.world(), {"0"});
+  t.draws({1, 2});
+  sabotage(t.game, 0, 1);
+  EXPECT_EQ(t.org(0).kolschup, 1);
+  EXPECT_FALSE(t.org(0).tentacles[1].active);
+  EXPECT_EQ(t.game.random.queued(), 2u);
+}
+
+TEST(SabotageTarget, DrawsAgainPastTheSourceAndTheDead) {
+  SabotageGame t(0, 1);
+  t.org(2).alive = false;
+  t.org(3).reg = 4;
+  t.draws({0, 2, 0, 3, 5});
+  sabotage(t.game, 0, 0);
+  EXPECT_EQ(t.org(3).reg, 3);
+  EXPECT_EQ(t.game.random.queued(), 0u);
+  EXPECT_TRUE(t.rec.lines.empty());  // between computer organisms nobody is told
+}
+
+TEST(SabotageEffect, EachRowLowersItsOwnFieldAndNamesItForThePlayer) {
+  const std::pair<int, const char*> rows[] = {
+      {4, "Понижен уровень ЖИЗНЕСПОСОБНОСТИ у клебона: "},
+      {5, "Понижен уровень РЕГЕНЕРАЦИИ у клебона: "},
+      {7, "Понижена ПОДВИЖНОСТЬ у клебона: "},
+      {8, "Понижен уровень СЕНСОРОВ у клебона: "},
+      {10, "Понижен уровень ШУПАЛЕЦ у клебона: "},
+      {11, "Понижен уровень ШИПА у клебона: "},
+      {12, "Понижен уровень ЛЕЗВИЙ у клебона: "},
+      {13, "Понижен уровень КЛЕШНЕЙ у клебона: "},
+      {14, "Понижен уровень БОЕВОГО ХВОСТА у клебона: "},
+      {15, "Понижен уровень СПОР у клебона: "},
+      {16, "Понижен уровень ЗАЩИТЫ ОТ КОЛЮЩЕЙ АТАКИ у клебона: "},
+      {17, "Понижен уровень ЗАЩИТЫ ОТ РЕЖУЩЕЙ АТАКИ у клебона: "},
+      {18, "Понижен уровень ЗАЩИТЫ ОТ РУБЯЩЕЙ АТАКИ у клебона: "},
+      {19, "Понижен уровень ЗАЩИТЫ ОТ УДУШАЮЩЕЙ АТАКИ у клебона: "},
+      {20, "Понижен уровень ЗАЩИТЫ ОТ КИСЛОТНОЙ АТАКИ у клебона: "},
+  };
+  int32_t Organism::*const fields[] = {
+      &Organism::live,   &Organism::reg,     &Organism::speed,     &Organism::sensor, &Organism::urschup,
+      &Organism::schip,  &Organism::lezvie,  &Organism::kleschni,  &Organism::hvost,  &Organism::spory,
+      &Organism::zschip, &Organism::zlezvie, &Organism::zkleschni, &Organism::zhvost, &Organism::zspory};
+  for (int i = 0; i < 15; ++i) {
+    SabotageGame t(kPlayer, 1);
+    for (auto f : fields) t.org(1).*f = 5;
+    t.org(1).hp = 50;
+    t.draws({1, rows[i].first});
+    sabotage(t.game, kPlayer, 0);
+    for (int j = 0; j < 15; ++j) EXPECT_EQ(t.org(1).*fields[j], i == j ? 4 : 5) << rows[i].first << " " << j;
+    EXPECT_EQ(t.org(1).hp, 50);  // a lowered vitality leaves hp above the maximum
+    EXPECT_EQ(t.rec.lines, (Lines{std::string("message ") + rows[i].second + "Акиус"}));
+  }
+}
+
+TEST(SabotageEffect, FieldsStopAtTheirFloors) {
+  const std::pair<int, int32_t Organism::*> rows[] = {
+      {4, &Organism::live}, {7, &Organism::speed}, {5, &Organism::reg}, {20, &Organism::zspory}};
+  for (auto [draw, field] : rows) {
+    SabotageGame t(kPlayer, 1);
+    t.org(3).live = 2;
+    t.org(3).speed = 1;
+    const Organism before = t.org(3);
+    t.draws({3, draw});
+    sabotage(t.game, kPlayer, 0);
+    EXPECT_EQ(t.org(3), before) << draw;
+    EXPECT_EQ(t.rec.lines, (Lines{"message Саботаж не удался! :-("})) << draw;
+  }
+  SabotageGame t(kPlayer, 1);
+  t.org(3).speed = 2;
+  t.draws({3, 7});
+  sabotage(t.game, kPlayer, 0);
+  EXPECT_EQ(t.org(3).speed, 1);
+}
+
+TEST(SabotageEffect, EmptyRowsFailForThePlayer) {
+  for (int draw : {0, 1, 3, 6, 9}) {
+    SabotageGame t(kPlayer, 1);
+    const auto organisms = t.world().organisms;
+    t.draws({0, draw});
+    sabotage(t.game, kPlayer, 0);
+    for (int k = 0; k < kOpponentCount; ++k) EXPECT_EQ(t.org(k), organisms[k]) << draw << " " << k;
+    EXPECT_EQ(t.org(kPlayer).amin, organisms[kPlayer].amin) << draw;
+    EXPECT_EQ(t.rec.lines, (Lines{"message Саботаж не удался! :-("})) << draw;
+  }
+}
+
+TEST(SabotageRobbery, InTurnHundredEmptiesASmallStockAndPaysTheSource) {
+  SabotageGame t(kPlayer, 1);
+  t.world().turn = 100;
+  t.org(0).amin = 4000;
+  t.org(kPlayer).amin = 7;
+  t.draws({0, 2});
+  sabotage(t.game, kPlayer, 0);
+  EXPECT_EQ(t.org(0).amin, 0);
+  EXPECT_EQ(t.org(kPlayer).amin, 1007);
+  EXPECT_EQ(t.rec.lines, (Lines{"message Понижен уровень АМИНОКИСЛОТ у клебона: Зеномиус"}));
+
+  t.org(0).amin = 900000;
+  t.org(kPlayer).kolschup = 1;
+  t.draws({0, 2});
+  sabotage(t.game, kPlayer, 0);
+  EXPECT_EQ(t.org(0).amin, 894500);
+}
+
+// Regression: the robbery's loss and the source's gain overflowed int32 on extreme stocks and turns.
+TEST(SabotageRobbery, StaysInsideInt32) {
+  constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
+  SabotageGame t(2, 1);
+  t.world().turn = kMax;
+  t.org(2).amin = kMax - 10;
+  t.org(1).amin = kMax;
+  t.draws({1, 2});
+  sabotage(t.game, 2, 0);
+  EXPECT_EQ(t.org(2).amin, kMax);
+  EXPECT_EQ(t.org(1).amin, 0);
+  EXPECT_TRUE(t.rec.lines.empty());
+}
+
+TEST(SabotageAgainstPlayer, SuccessSoundsAndWarnsFailureIsSilent) {
+  SabotageGame t(1, 1);
+  t.org(kPlayer).schip = 1;
+  t.draws({4, 11});
+  sabotage(t.game, 1, 0);
+  EXPECT_EQ(t.org(kPlayer).schip, 0);
+  EXPECT_EQ(t.rec.lines, (Lines{"sound Sound/Sabot.wav", "message ВНИМАНИЕ! Враг провел саботаж!"}));
+  t.rec.clear();
+  t.draws({4, 11});
+  sabotage(t.game, 1, 0);
+  EXPECT_TRUE(t.rec.lines.empty());
+}
+
+}  // namespace
+}  // namespace klebony

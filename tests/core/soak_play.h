@@ -1,0 +1,122 @@
+#pragma once
+// Whole games played through the window's own operations by a random player
+// against the four computer organisms. Shared by the soak test and the soak
+// benchmark, so it needs nothing but the rules.
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game.h"
+#include "mutation.h"
+#include "panel.h"
+#include "rules.h"
+
+namespace klebony::soak {
+
+enum class Ending { Victory, Defeat, TurnLimit };
+
+struct GameResult {
+  Ending ending = Ending::TurnLimit;
+  int turns = 0;  // ends of turn played
+  // An invariant that broke, with the turn it broke in; empty when all held.
+  std::string fault;
+};
+
+// Knows when the game has ended and which message ended it.
+class EndWatcher : public Outcomes {
+ public:
+  bool ended = false;
+  bool defeat = false;
+  void showMessage(const std::string& text) override {
+    if (text == "Ну, все, БЛИН! Замочили меня! :-(") defeat = true;
+  }
+  void endGame() override { ended = true; }
+};
+
+// Called after every end of turn; returns a description of a broken invariant, or "".
+using TurnCheck = std::function<std::string(const Game&)>;
+
+class RandomPlayer {
+ public:
+  explicit RandomPlayer(uint64_t seed) : choice_(seed) {}
+
+  // One turn of the player's hand: look around, reach for cells, perhaps
+  // mutate, then end the turn (sometimes trying it with the mode still on).
+  void playTurn(Game& game) {
+    for (int i = pick(4); i > 0; --i) onCellHover(game, pick(kBoardSize), pick(kBoardSize));
+    if (pick(3) == 0) onCaptionHover(game, 3 + pick(26));
+    for (int i = 1 + pick(3); i > 0 && !watcher(game).ended; --i) clickNeighbour(game);
+    if (watcher(game).ended) return;
+    if (pick(2) == 0) mutate(game);
+    if (game.window.mutationMode && pick(4) == 0) endTurn(game);  // refused: HOD is disabled
+    if (game.window.mutationMode) toggleMutationMode(game);
+    endTurn(game);
+  }
+
+ private:
+  int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(choice_); }
+  static EndWatcher& watcher(Game& game) { return static_cast<EndWatcher&>(game.out()); }
+
+  void clickNeighbour(Game& game) {
+    std::vector<std::pair<int, int>> cells;
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y)
+        if (game.world.cell(x, y).owner == kPlayer) cells.emplace_back(x, y);
+    if (cells.empty() || pick(8) == 0) {
+      onCellClick(game, pick(kBoardSize), pick(kBoardSize));
+      return;
+    }
+    static constexpr int dx[] = {1, -1, 0, 0};
+    static constexpr int dy[] = {0, 0, 1, -1};
+    const auto [x, y] = cells[pick(static_cast<int>(cells.size()))];
+    const int d = pick(4);
+    onCellHover(game, x + dx[d], y + dy[d]);
+    onCellClick(game, x + dx[d], y + dy[d]);
+  }
+
+  void mutate(Game& game) {
+    toggleMutationMode(game);
+    // Mostly a caption; sometimes a legend label or a label without a handler.
+    const int label =
+        pick(5) == 0 ? 1 + pick(29) : captionLabel(kCharacteristics[pick(kCharacteristicCount)]);
+    onCaptionClick(game, label);
+    if (pick(6) == 0) onCaptionClick(game, label);  // a second try in the same turn
+  }
+
+  std::mt19937_64 choice_;
+};
+
+inline GameResult playGame(uint64_t seed, int turnLimit, const TurnCheck& check = {}) {
+  Game game;
+  EndWatcher watcher;
+  game.outcomes = &watcher;
+  game.random.seed(seed);
+  game.window.eName = "Солдат";
+  newGame(game);
+  game.world.gameReady = true;
+  RandomPlayer player(seed ^ 0x9e3779b97f4a7c15ULL);
+
+  GameResult result;
+  while (result.turns < turnLimit) {
+    const int32_t before = game.world.turn;
+    player.playTurn(game);
+    if (game.world.turn != before) ++result.turns;
+    if (check && game.world.turn != before) {
+      std::string fault = check(game);
+      if (!fault.empty()) {
+        result.fault = "turn " + std::to_string(game.world.turn) + ": " + fault;
+        return result;
+      }
+    }
+    if (watcher.ended) {
+      result.ending = watcher.defeat ? Ending::Defeat : Ending::Victory;
+      return result;
+    }
+  }
+  return result;
+}
+
+}  // namespace klebony::soak
