@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "commands.h"
+#include "cp1251.h"
 #include "json.h"
 #include "mutation.h"
 #include "panel.h"
@@ -32,21 +33,6 @@ int64_t parseInt(const std::string& token, const char* what) {
   if (ec != std::errc() || ptr != end || token.empty())
     throw ScriptError(std::string("bad ") + what + " '" + token + "'");
   return v;
-}
-
-// Code points of valid UTF-8, or -1 for anything else.
-int64_t utf8Length(const std::string& s) {
-  int64_t count = 0;
-  for (std::size_t i = 0; i < s.size();) {
-    unsigned char c = s[i];
-    int extra = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
-    if (extra < 0 || s.size() - i <= static_cast<std::size_t>(extra)) return -1;
-    for (int k = 1; k <= extra; ++k)
-      if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return -1;
-    i += extra + 1;
-    ++count;
-  }
-  return count;
 }
 
 void expectArgs(const std::vector<std::string>& words, std::size_t n) {
@@ -111,9 +97,10 @@ void Driver::execute(const std::string& line) {
       for (int64_t j = 0; j < k; ++j) game_.random.queue(v);
   } else if (cmd == "name") {
     std::string text = restOfLine(line, cmd);
-    int64_t length = utf8Length(text);
-    if (length < 0) throw ScriptError("name is not valid UTF-8");
-    if (length > static_cast<int64_t>(kNameLimit)) throw ScriptError("name longer than 15 characters");
+    // The edit box takes only what a saved game can hold, one byte a character.
+    auto bytes = utf8ToCp1251(text);
+    if (!bytes) throw ScriptError("name holds characters that Windows-1251 cannot hold");
+    if (bytes->size() > kNameLimit) throw ScriptError("name longer than 15 characters");
     game_.window.eName = text;
   } else if (cmd == "newgame") {
     expectArgs(words, 0);
