@@ -1,6 +1,6 @@
 // Arbitrary bytes as a saved game: either the load is refused and nothing of
 // the running game changed (not even a random draw), or the loaded game saves
-// back to exactly these bytes, which load again to the same game.
+// back to exactly these bytes, and so loads again to the same game.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -74,16 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const auto again = encodeSave(game.world);
   require(again.has_value(), "a loaded game cannot be saved");
+  // Byte for byte the same file: loading it again gives this very game.
   require(*again == bytes, "a loaded game saves to other bytes");
-  Game reloaded = runningGame();
-  require(loadGameFromBytes(reloaded.world, reloaded.random, *again), "a saved game does not load");
-  require(reloaded.world.organisms == game.world.organisms && reloaded.world.turn == game.world.turn,
-          "a reloaded game differs");
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y)
-      require(reloaded.world.cell(x, y).owner == game.world.cell(x, y).owner &&
-                  reloaded.world.cell(x, y).visible == game.world.cell(x, y).visible,
-              "a reloaded board differs");
   game = runningGame();
   return 0;
 }
