@@ -1,8 +1,11 @@
 // The cells of the board: a free-cell blob and five spiky organisms that
 // share one set of six wriggling shapes and differ only in colour.
+//
+// Shapes are drawn by hand ('#' body, '+' spike, 'h' 'n' 'm' the nucleus from
+// lit to shaded); the body's shading follows from the outline, lit from the
+// upper left, so a changed outline needs no repainting.
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 #include "art.h"
 
@@ -11,97 +14,109 @@ namespace assetgen {
 namespace {
 
 constexpr int kCell = 12;
-constexpr double kPi = std::numbers::pi;
+using Shape = std::vector<std::string>;
 
-struct Shape {
-  double cx, cy;  // body centre
-  double radius, wave2, wave3, phase;
-  int spikes;  // 0 for the free cell
-  double spikeTurn, spikeLength;
-  double nucleusX, nucleusY;  // offset from the centre
+// One cycle: round, wide, leaning up-right, turned, tall, bulging down-left; the spikes
+// travel round a little with every frame, so the creature seems to crawl and twitch.
+const Shape kOrganism[6] = {
+    {".....+......", "..+..+...+..", "...+####+...", "...######...", "..########..", "..###hn###++",
+     "++###nm###..", "..########..", "...######...", "...+####+...", "..+...+..+..", "......+....."},
+    {"............", ".+....+...+.", "..+...+..+..", "...######...", "..########..", "+#####hn###.",
+     ".#####nm###+", "..########..", "...######...", "..+..+...+..", ".+...+....+.", "............"},
+    {"....+....+..", "..+..+..+...", "...+.####...", "....######..", "...###hn###.", "...###nm###+",
+     ".+########..", "+.########..", "...######.+.", "....###....+", "...+..+.....", "..+....+...."},
+    {"...+....+...", "....+..+....", ".....####..+", "+..######.+.", ".+########..", "..###hn###..",
+     "..###nm###..", "..########+.", ".+.######..+", "+..####+....", "...+....+...", "..+........."},
+    {".......+....", ".+....+...+.", "..+.####.+..", "...######...", "...######...", "...######+++",
+     ".++##hn##...", "+..##nm##...", "...######...", "..+.####.+..", ".+...+....+.", "....+......."},
+    {".....+......", "......+.....", ".+...###..+.", "..+######+..", "..#######...", "+#########..",
+     ".###hn####++", ".###nm###...", "..#######+..", "..+#####..+.", ".+....+.....", "......+....."},
 };
 
-double bodyRadius(const Shape& s, double angle) {
-  return s.radius + s.wave2 * std::cos(2 * (angle - s.phase)) + s.wave3 * std::cos(3 * angle + 2 * s.phase);
-}
+// The free cell: a soft blob that only breathes.
+const Shape kBlob[6] = {
+    {"............", "............", "....####....", "...######...", "..########..", "..###hn###..",
+     "..###nm###..", "..########..", "...######...", "....####....", "............", "............"},
+    {"............", "............", "............", "...######...", ".#########..", ".####hn####.",
+     ".####nm####.", "..#########.", "...######...", "............", "............", "............"},
+    {"............", ".....###....", "...#######..", "..########..", "..###hn###..", "..###nm###..",
+     "..########..", "...#######..", "....#####...", ".....##.....", "............", "............"},
+    {"............", "............", "....###.....", "..#######...", "..########..", ".###hn####..",
+     ".###nm#####.", "..########..", "...#######..", ".....###....", "............", "............"},
+    {"............", "....###.....", "...#####....", "...######...", "..#######...", "..##hn####..",
+     "..##nm####..", "...#######..", "...######...", "....#####...", ".....###....", "............"},
+    {"............", "............", ".....####...", "...#######..", "..########..", ".###hn####..",
+     ".###nm####..", ".#########..", "..#######...", "...####.....", "............", "............"},
+};
 
-Shape shapeOf(int strip, int frame) {
-  const double phase = frame * kPi / 3;
-  Shape s{};
-  s.phase = phase;
-  if (strip == 0) {
-    s = Shape{6.0 + 0.3 * std::cos(phase), 6.0 + 0.3 * std::sin(phase), 4.1, 0.45, 0.2, phase, 0, 0, 0,
-              0.5 * std::cos(phase + 1),   0.5 * std::sin(phase + 1)};
-  } else {
-    s = Shape{6.0 + 0.3 * std::cos(phase),
-              6.0 + 0.3 * std::sin(phase),
-              3.5,
-              0.5,
-              0.3,
-              phase,
-              7,
-              0.3 * std::sin(phase),
-              2.2 + 0.4 * std::cos(2 * phase),
-              0.6 * std::cos(phase + 2),
-              0.6 * std::sin(phase + 2)};
-  }
-  return s;
-}
+const Rgba kNucleusLit = rgb(255, 150, 135), kNucleus = rgb(225, 30, 40), kNucleusShade = rgb(150, 10, 25);
 
-enum class Part { None, Body, Spike, Nucleus };
-
-Image drawCell(const Shape& s, const BodyPalette& pal) {
-  Part part[kCell][kCell] = {};
-  for (int y = 0; y < kCell; ++y)
-    for (int x = 0; x < kCell; ++x) {
-      const double dx = x + 0.5 - s.cx, dy = y + 0.5 - s.cy;
-      if (std::hypot(dx, dy) < bodyRadius(s, std::atan2(dy, dx))) part[y][x] = Part::Body;
-      const double nx = dx - s.nucleusX, ny = dy - s.nucleusY;
-      if (nx * nx + ny * ny < 1.7) part[y][x] = Part::Nucleus;
-    }
-  for (int k = 0; k < s.spikes; ++k) {
-    const double angle = 2 * kPi * k / s.spikes + s.spikeTurn + 0.2 * std::sin(s.phase + 2.0 * k);
-    const double from = bodyRadius(s, angle) - 0.2;
-    const double length = s.spikeLength + 0.8 * std::sin(s.phase * 2 + 1.7 * k);
-    for (double t = from; t < from + length; t += 0.1) {
-      const int x = static_cast<int>(std::floor(s.cx + t * std::cos(angle)));
-      const int y = static_cast<int>(std::floor(s.cy + t * std::sin(angle)));
-      if (x >= 0 && y >= 0 && x < kCell && y < kCell && part[y][x] == Part::None) part[y][x] = Part::Spike;
-    }
-  }
-
-  const double lx = -0.55, ly = -0.6, lz = 0.58;  // light from the upper left, towards the viewer
-  Image img(kCell, kCell);
-  auto inside = [&](int x, int y) {
-    return x >= 0 && y >= 0 && x < kCell && y < kCell &&
-           (part[y][x] == Part::Body || part[y][x] == Part::Nucleus);
+Image shade(const Shape& shape, const BodyPalette& pal) {
+  auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= kCell || y >= kCell ? '.' : shape[y][x]; };
+  auto isBody = [&](int x, int y) {
+    const char c = at(x, y);
+    return c == '#' || c == 'h' || c == 'n' || c == 'm';
   };
+  // The body's extent gives the dome that the light falls on.
+  int x0 = kCell, x1 = -1, y0 = kCell, y1 = -1;
+  for (int y = 0; y < kCell; ++y)
+    for (int x = 0; x < kCell; ++x)
+      if (isBody(x, y)) {
+        x0 = std::min(x0, x);
+        x1 = std::max(x1, x);
+        y0 = std::min(y0, y);
+        y1 = std::max(y1, y);
+      }
+  const double cx = (x0 + x1 + 1) / 2.0, cy = (y0 + y1 + 1) / 2.0, rx = (x1 - x0 + 1) / 2.0,
+               ry = (y1 - y0 + 1) / 2.0;
+  auto light = [&](int x, int y) {
+    const double nx = (x + 0.5 - cx) / rx, ny = (y + 0.5 - cy) / ry;
+    const double nz = std::sqrt(std::max(0.0, 1 - nx * nx - ny * ny));
+    return -0.55 * nx - 0.6 * ny + 0.58 * nz;
+  };
+  // The single brightest interior pixel carries the glint.
+  int glintX = -1, glintY = -1;
+  double best = -2;
+  for (int y = 0; y < kCell; ++y)
+    for (int x = 0; x < kCell; ++x)
+      if (at(x, y) == '#' && isBody(x - 1, y) && isBody(x, y - 1) && light(x, y) > best) {
+        best = light(x, y);
+        glintX = x;
+        glintY = y;
+      }
+
+  Image img(kCell, kCell);
   for (int y = 0; y < kCell; ++y)
     for (int x = 0; x < kCell; ++x) {
-      const double dx = x + 0.5 - s.cx, dy = y + 0.5 - s.cy;
-      switch (part[y][x]) {
-        case Part::None:
+      switch (at(x, y)) {
+        case 'h':
+          img.at(x, y) = kNucleusLit;
           break;
-        case Part::Spike:
+        case 'n':
+          img.at(x, y) = kNucleus;
+          break;
+        case 'm':
+          img.at(x, y) = kNucleusShade;
+          break;
+        case '+':
           img.at(x, y) = pal.light;
           break;
-        case Part::Nucleus: {
-          const double nx = dx - s.nucleusX, ny = dy - s.nucleusY;
-          const double lit = -(nx + ny);
-          img.at(x, y) = lit > 0.9 ? rgb(255, 130, 120) : lit < -0.9 ? rgb(150, 10, 25) : rgb(220, 30, 40);
-          break;
-        }
-        case Part::Body: {
-          const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-          const double r = bodyRadius(s, std::atan2(dy, dx));
-          const double nx = dx / r, ny = dy / r, nz = std::sqrt(std::max(0.0, 1 - nx * nx - ny * ny));
-          const double lit = nx * lx + ny * ly + nz * lz;
-          if (edge)
-            img.at(x, y) = lit > 0.45 ? pal.dark : pal.outline;
+        case '#': {
+          const double lit = light(x, y);
+          const bool litEdge = !isBody(x - 1, y) || !isBody(x, y - 1);
+          const bool shadedEdge = !isBody(x + 1, y) || !isBody(x, y + 1);
+          if (x == glintX && y == glintY)
+            img.at(x, y) = pal.shine;
+          else if (shadedEdge)
+            img.at(x, y) = pal.outline;
+          else if (litEdge)
+            img.at(x, y) = lit > 0.3 ? pal.mid : pal.dark;
           else
-            img.at(x, y) = lit > 0.92 ? pal.shine : lit > 0.72 ? pal.light : lit > 0.4 ? pal.mid : pal.dark;
+            img.at(x, y) = lit > 0.62 ? pal.light : lit > 0.25 ? pal.mid : pal.dark;
           break;
         }
+        default:
+          break;
       }
     }
   return img;
@@ -111,25 +126,27 @@ Image drawCell(const Shape& s, const BodyPalette& pal) {
 
 BodyPalette stripPalette(int strip) {
   switch (strip) {
-    case 0:
-      return {rgb(20, 90, 50), rgb(40, 140, 80), rgb(70, 190, 110), rgb(130, 225, 150), rgb(210, 255, 215)};
-    case 1:
-      return {rgb(150, 60, 0), rgb(215, 100, 0), rgb(255, 145, 20), rgb(255, 190, 90), rgb(255, 235, 190)};
-    case 2:
-      return {rgb(0, 45, 30), rgb(10, 80, 50), rgb(25, 115, 75), rgb(60, 150, 100), rgb(140, 200, 160)};
-    case 3:
-      return {rgb(10, 30, 130), rgb(30, 70, 200), rgb(60, 120, 255), rgb(120, 170, 255), rgb(210, 230, 255)};
-    case 4:
-      return {rgb(70, 35, 10), rgb(110, 60, 25), rgb(150, 90, 40), rgb(185, 125, 70), rgb(225, 185, 140)};
-    default:
-      return {rgb(150, 140, 70), rgb(205, 195, 110), rgb(240, 232, 150), rgb(255, 250, 200),
-              rgb(255, 255, 240)};
+    case 0:  // free cell: a fresh, slightly bluish green, apart from the olive of the organisms
+      return {rgb(40, 140, 105), rgb(65, 180, 135), rgb(110, 220, 175), rgb(170, 242, 210),
+              rgb(235, 255, 245)};
+    case 1:  // Зеномиус: orange
+      return {rgb(170, 70, 0), rgb(225, 105, 0), rgb(255, 145, 25), rgb(255, 190, 90), rgb(255, 240, 200)};
+    case 2:  // Акиус: dark green
+      return {rgb(8, 60, 42), rgb(18, 90, 62), rgb(30, 122, 85), rgb(70, 162, 115), rgb(150, 208, 175)};
+    case 3:  // the player: blue
+      return {rgb(20, 40, 150), rgb(40, 80, 215), rgb(70, 130, 255), rgb(130, 180, 255), rgb(215, 235, 255)};
+    case 4:  // Уренус: brown
+      return {rgb(100, 45, 10), rgb(140, 72, 25), rgb(180, 105, 45), rgb(212, 150, 85), rgb(240, 205, 160)};
+    default:  // Свиус: pale yellow
+      return {rgb(170, 160, 90), rgb(215, 205, 120), rgb(245, 238, 160), rgb(255, 252, 205),
+              rgb(255, 255, 245)};
   }
 }
 
 std::vector<Image> organismFrames(int strip) {
   std::vector<Image> frames;
-  for (int f = 0; f < 6; ++f) frames.push_back(drawCell(shapeOf(strip, f), stripPalette(strip)));
+  for (int f = 0; f < 6; ++f)
+    frames.push_back(shade(strip == 0 ? kBlob[f] : kOrganism[f], stripPalette(strip)));
   return frames;
 }
 

@@ -80,14 +80,26 @@ Image twinkleSheet() {
 }
 
 Image tissueTexture() {
-  constexpr int kSize = 100, kGrid = 4;  // 4 x 4 jittered cells on the torus
+  constexpr int kSize = 100, kCells = 18;
   Noise noise(0x7155u);
-  std::array<double, kGrid * kGrid * 2> points{};
-  for (int j = 0; j < kGrid; ++j)
-    for (int i = 0; i < kGrid; ++i) {
-      points[(j * kGrid + i) * 2] = (i + 0.2 + 0.6 * noise.uniform()) * kSize / kGrid;
-      points[(j * kGrid + i) * 2 + 1] = (j + 0.2 + 0.6 * noise.uniform()) * kSize / kGrid;
+  // Cell centres scattered on the torus, never crowding each other, so the membranes run every which way.
+  std::vector<double> points;
+  auto torusDistance = [](double ax, double ay, double bx, double by) {
+    double dx = std::abs(ax - bx), dy = std::abs(ay - by);
+    dx = std::min(dx, kSize - dx);
+    dy = std::min(dy, kSize - dy);
+    return std::sqrt(dx * dx + dy * dy);
+  };
+  while (static_cast<int>(points.size()) < 2 * kCells) {
+    const double px = noise.uniform() * kSize, py = noise.uniform() * kSize;
+    bool apart = true;
+    for (size_t p = 0; p < points.size(); p += 2)
+      apart = apart && torusDistance(px, py, points[p], points[p + 1]) > 17;
+    if (apart) {
+      points.push_back(px);
+      points.push_back(py);
     }
+  }
   constexpr int kLattice = 10;  // value noise with a period of the tile
   std::array<double, kLattice * kLattice> lattice{};
   for (double& v : lattice) v = noise.uniform();
@@ -106,11 +118,8 @@ Image tissueTexture() {
   for (int y = 0; y < kSize; ++y)
     for (int x = 0; x < kSize; ++x) {
       double d1 = 1e9, d2 = 1e9;
-      for (int p = 0; p < kGrid * kGrid; ++p) {
-        double dx = std::abs(x + 0.5 - points[p * 2]), dy = std::abs(y + 0.5 - points[p * 2 + 1]);
-        dx = std::min(dx, kSize - dx);
-        dy = std::min(dy, kSize - dy);
-        const double d = std::hypot(dx, dy);
+      for (size_t p = 0; p < points.size(); p += 2) {
+        const double d = torusDistance(x + 0.5, y + 0.5, points[p], points[p + 1]);
         if (d < d1) {
           d2 = d1;
           d1 = d;
