@@ -236,6 +236,33 @@ TEST(SaveAcceptance, ValuesThatPlayCanReachLoadBack) {
   EXPECT_EQ(loaded.world.organisms, game.world.organisms);
 }
 
+// Catches accepted ranges narrower than what the rules really produce.
+TEST(SaveAcceptance, EveryMomentOfPlayedGamesSavesAndLoadsBack) {
+  for (uint64_t seed : {1, 2, 3}) {
+    Game game;
+    test::startNewGame(game, "Игрок", seed);
+    auto check = [&](const char* when, int t) {
+      const auto bytes = encodeSave(game.world);
+      ASSERT_TRUE(bytes.has_value()) << when << " turn " << t << " seed " << seed;
+      ASSERT_TRUE(decodeSave(*bytes).has_value()) << when << " turn " << t << " seed " << seed;
+    };
+    for (int t = 0; t < 250 && game.world.organisms[kPlayer].alive; ++t) {
+      // Reach for every visible neighbour cell, enemies included: lost attacks pay the defender.
+      for (int x = 0; x < kBoardSize; ++x)
+        for (int y = 0; y < kBoardSize; ++y)
+          if (game.world.cell(x, y).visible && game.world.cell(x, y).owner != kPlayer &&
+              touchesOwner(game.world, x, y, kPlayer)) {
+            onCellClick(game, x, y);
+            check("after a click", t);
+          }
+      playerMutate(game, kCharacteristics[(t * 7) % kCharacteristicCount]);
+      check("after a mutation", t);
+      endTurn(game);
+      check("after the end of turn", t);
+    }
+  }
+}
+
 TEST(SaveAcceptance, DefeatedPlayerLoadsWithTheWholeBoardHidden) {
   Game game;
   test::startNewGame(game);
