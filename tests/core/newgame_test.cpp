@@ -64,7 +64,7 @@ TEST(NewGame, StartsEveryOrganismAfreshAndResetsTheWindow) {
   old.amin = 5000;
   old.kolschup = 3;
   old.tentacles[0] = {true, 12};
-  old.name = "x";
+  old.name.assign(3, 'x');
   t.world().turn = 77;
   t.game.window.mutationMode = true;
   t.game.window.hodEnabled = false;

@@ -142,7 +142,14 @@ std::string dumpJson(const Game& game) {
     obj.add("h2", w.h2);
     obj.add("t1", w.t1);
     obj.add("t2", w.t2);
-    obj.key("hover") += "[" + std::to_string(w.hoverX) + "," + std::to_string(w.hoverY) + "]";
+    {
+      std::string& hover = obj.key("hover");
+      hover += '[';
+      hover += std::to_string(w.hoverX);
+      hover += ',';
+      hover += std::to_string(w.hoverY);
+      hover += ']';
+    }
     obj.add("queued", static_cast<int64_t>(game.random.queued()));
     {
       std::string& orgs = obj.key("organisms");
@@ -168,7 +175,9 @@ std::string dumpJson(const Game& game) {
         if (!w.panel.bold[i]) continue;
         if (!first) bold += ',';
         first = false;
-        bold += jsonString("Label" + std::to_string(captionLabel(kCharacteristics[i])));
+        std::string name = "Label";
+        name += std::to_string(captionLabel(kCharacteristics[i]));
+        bold += jsonString(name);
       }
       bold += ']';
     }
