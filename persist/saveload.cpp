@@ -32,6 +32,8 @@ std::optional<Target> resolveTarget(const std::string& path) {
   }
   if (::stat(t.path.c_str(), &st) == 0) {
     if (!S_ISREG(st.st_mode)) return std::nullopt;
+    // A file its owner made read-only is not replaced behind their back.
+    if (::access(t.path.c_str(), W_OK) != 0) return std::nullopt;
     t.existed = true;
     t.mode = st.st_mode & 07777;
   } else if (errno != ENOENT) {
