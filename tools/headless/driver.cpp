@@ -166,6 +166,8 @@ int Driver::run(std::istream& script) {
   std::string line;
   for (int number = 1; std::getline(script, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    // Editors on Windows like to start UTF-8 files with a byte-order mark.
+    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
     std::size_t first = line.find_first_not_of(" \t");
     if (first == std::string::npos || line[first] == '#') continue;
     try {
