@@ -38,11 +38,14 @@ struct BodyPalette {
 constexpr int kStripCount = 6;
 BodyPalette stripPalette(int strip);  // 0 free cell, then the sheet's rows in order
 std::vector<Image> organismFrames(int strip);
-Image organismSheet();  // Im_m
-Image markerSheet();    // Im_vyd
-Image heartSheet();     // Im_s
-Image twinkleSheet();   // Im_z
-Image tissueTexture();  // Im_texture
+// Hand-drawn outline ('#' body, '+' light spike, '*' darker spike, 'h' 'n' 'm' nucleus) shaded as a lit dome.
+Image shadeShape(const std::vector<std::string>& shape, const BodyPalette& pal);
+const std::vector<std::string>& organismShape(int frame);  // 12 x 12, shared by every organism
+Image organismSheet();                                     // Im_m
+Image markerSheet();                                       // Im_vyd
+Image heartSheet();                                        // Im_s
+Image twinkleSheet();                                      // Im_z
+Image tissueTexture();                                     // Im_texture
 
 Image cursorArrow();      // CURS
 Image cursorOrganisms();  // CURSPOLE

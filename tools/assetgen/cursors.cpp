@@ -19,19 +19,26 @@ const std::vector<std::string> kSparkle = {
 };
 const std::vector<std::string> kSmallSparkle = {"..B..", ".BWB.", "BWWWB", ".BWB.", "..B.."};
 
-const std::vector<std::string> kSpikyBall = {
-    "......B......", "..B...B...B..", "...B.BBB.B...", "....BWWWB....", "...BWWWWWB...",
-    ".BBWWWWWWWBB.", "BBBWWBBWWWBBB", ".BBWWBBWWWBB.", "...BWWWWWB...", "....BWWWB....",
-    "...B.BBB.B...", "..B...B...B..", "......B......",
-};
-const std::vector<std::string> kSmallBall = {
-    "....B....", ".B..B..B.", "..BBBBB..", "..BWWWB..", "BBBWBWBBB",
-    "..BWWWB..", "..BBBBB..", ".B..B..B.", "....B....",
-};
-
 const std::vector<std::string> kRing = {
     "..BBB..", ".BWWWB.", "BWBBBWB", "BWB.BWB", "BWBBBWB", ".BWWWB.", "..BBB..",
 };
+
+// A board organism in cursor ink: black outline, spikes and nucleus, white flesh.
+Image inkOrganism(const std::vector<std::string>& shape) {
+  const int w = static_cast<int>(shape[0].size()), h = static_cast<int>(shape.size());
+  auto body = [&](int x, int y) {
+    return x >= 0 && y >= 0 && x < w && y < h && shape[y][x] != '.' && shape[y][x] != '+';
+  };
+  Image img(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      const char c = shape[y][x];
+      if (c == '.') continue;
+      const bool edge = !body(x - 1, y) || !body(x + 1, y) || !body(x, y - 1) || !body(x, y + 1);
+      img.at(x, y) = c == '#' && !edge ? kWhite : kBlack;
+    }
+  return img;
+}
 
 Image stamp(Image base, const std::vector<std::string>& art, int x, int y) {
   blit(base, fromAscii(art, kInk), x, y);
@@ -52,9 +59,9 @@ Image cursorArrow() {
 Image cursorOrganisms() {
   Image c(32, 32);
   c = stamp(c, kArrow, 0, 0);
-  c = stamp(c, kSpikyBall, 14, 12);
-  c = stamp(c, kSmallBall, 20, 1);
-  c = stamp(c, kSmallBall, 3, 21);
+  blit(c, inkOrganism(organismShape(2)), 19, 3);
+  blit(c, inkOrganism(organismShape(0)), 11, 17);
+  blit(c, inkOrganism(organismShape(4)), 0, 20);
   return c;
 }
 

@@ -10,10 +10,14 @@ namespace assetgen {
 namespace {
 
 const std::vector<PaletteEntry> kIconInk = {
-    {'K', rgb(40, 30, 20)},    {'Y', rgb(250, 210, 60)}, {'L', rgb(255, 240, 150)}, {'O', rgb(200, 150, 30)},
-    {'b', rgb(40, 60, 160)},   {'B', rgb(70, 100, 210)}, {'s', rgb(200, 200, 210)}, {'S', rgb(235, 235, 240)},
-    {'w', rgb(255, 255, 255)}, {'d', rgb(110, 70, 30)},  {'D', rgb(160, 105, 50)},  {'g', rgb(120, 120, 130)},
-    {'R', rgb(220, 20, 30)},   {'r', rgb(140, 0, 10)},   {'G', rgb(60, 60, 70)},    {'x', rgb(20, 20, 30)},
+    {'K', rgb(50, 35, 15)},    {'Y', rgb(250, 205, 60)},  {'L', rgb(255, 238, 150)},
+    {'D', rgb(215, 160, 35)},  {'o', rgb(160, 100, 0)},   {'b', rgb(30, 50, 140)},
+    {'B', rgb(60, 95, 205)},   {'c', rgb(110, 145, 235)}, {'s', rgb(175, 180, 195)},
+    {'S', rgb(235, 235, 240)}, {'w', rgb(255, 255, 255)}, {'g', rgb(120, 120, 135)},
+    {'G', rgb(70, 70, 85)},    {'x', rgb(20, 20, 35)},    {'l', rgb(90, 110, 170)},
+    {'d', rgb(120, 70, 30)},   {'e', rgb(165, 105, 50)},  {'E', rgb(200, 140, 75)},
+    {'R', rgb(225, 25, 30)},   {'r', rgb(140, 0, 10)},    {'T', rgb(205, 205, 220)},
+    {'t', rgb(150, 150, 170)}, {'n', rgb(30, 30, 50)},
 };
 
 Image art(const std::vector<std::string>& rows) { return fromAscii(rows, kIconInk); }
@@ -21,22 +25,23 @@ Image art(const std::vector<std::string>& rows) { return fromAscii(rows, kIconIn
 }  // namespace
 
 Image iconOpen() {
+  // The back of the folder with its tab, and the front flap tipped open towards the viewer.
   return art({
       "................",
       "................",
       ".KKKK...........",
       "KLLLLK..........",
-      "KLYYYLKKKKKK....",
-      "KLYYYYYYYYYYK...",
-      "KLYYKKKKKKKKKKKK",
-      "KLYKLLLLLLLLLLK.",
-      "KLYKLYYYYYYYYOK.",
-      "KLKLYYYYYYYYYK..",
-      "KLKLYYYYYYYYOK..",
-      "KKLYYYYYYYYYK...",
-      "KKLYYYYYYYYOK...",
-      "KKKKKKKKKKKK....",
-      "................",
+      "KLDDDLKKKKKKK...",
+      "KLDDDDDDDDDDDK..",
+      "KLDDDDDDDDDDDK..",
+      "KLDDKKKKKKKKKKKK",
+      "KLDKLLLLLLLLLLLK",
+      "KLDKLYYYYYYYYYoK",
+      "KLKLYYYYYYYYYYK.",
+      "KLKLYYYYYYYYYoK.",
+      "KKLYYYYYYYYYYK..",
+      "KKLYYYYYYYYYoK..",
+      "KKKKKKKKKKKKKK..",
       "................",
   });
 }
@@ -44,92 +49,117 @@ Image iconOpen() {
 Image iconSave() {
   return art({
       "xxxxxxxxxxxxxxx.",
-      "xbBSSSSSSSSSBbbx",
-      "xbBSSSSSSSSSBbbx",
-      "xbBSSSSSSSSSBbbx",
-      "xbBSSSSSSSSSBbbx",
-      "xbBSSSSSSSSSBbbx",
-      "xbBBBBBBBBBBBbbx",
-      "xbbbbbbbbbbbbbbx",
-      "xbbgggggggggbbbx",
-      "xbbgssssGGssgbbx",
-      "xbbgssssGGssgbbx",
-      "xbbgssssGGssgbbx",
-      "xbbgssssGGssgbbx",
-      "xbbgssssssssgbbx",
-      ".xbgggggggggbbbx",
+      "xBBwSSSSSSSSwBBx",
+      "xBBSllllllllSBBx",
+      "xBBSSSSSSSSSSBBx",
+      "xBBSllllllSSSBBx",
+      "xBBSSSSSSSSSSBBx",
+      "xBBBBBBBBBBBBBBx",
+      "xBBBBBBBBBBBBBBx",
+      "xBBBtTTTTTTTtBBx",
+      "xBBBTTTTTnnTTBBx",
+      "xBBBTTTTTnnTTBBx",
+      "xBBBTTTTTnnTTBBx",
+      "xbBBtTTTTTTTtBBx",
+      "xbbBBBBBBBBBBBBx",
+      ".xbbbbbbbbbbbbbx",
       "..xxxxxxxxxxxxxx",
   });
 }
 
 Image iconExit() {
+  // The door swings towards us on its left hinge; the doorway behind is dark.
   return art({
-      "....KKKKKKKKKK..",
-      "....KddddddddK..",
-      "....KdKKK...dK..",
-      "....KdKDDK..dK..",
-      "....KdKDDDK.dK..",
-      "....KdKDDDDKdK..",
-      "....KdKDDDDKdK..",
-      "....KdKDDYDKdK..",
-      "....KdKDDDDKdK..",
-      "....KdKDDDDKdK..",
-      "....KdKDDDDKdK..",
-      "....KdKDDDDKdK..",
-      "....KdKDDDKKdK..",
-      "....KdKDDK..dK..",
-      "..KKKdKKK...dKK.",
-      "..KKKKKKKKKKKKK.",
+      "..KKKKKKKKKKKK..",
+      "..KddddddddddK..",
+      "..KdKKKxxxxxdK..",
+      "..KdKEeKxxxxdK..",
+      "..KdKEeeKxxxdK..",
+      "..KdKEeeeKxxdK..",
+      "..KdKEeeeKxxdK..",
+      "..KdKEeeeKxxdK..",
+      "..KdKEeYeKxxdK..",
+      "..KdKEeeeKxxdK..",
+      "..KdKEeeeKxxdK..",
+      "..KdKEeeeKxxdK..",
+      "..KdKEeeKxxxdK..",
+      "..KdKEeKxxxxdK..",
+      ".KKKKKKKKKKKKKK.",
+      ".KggggggggggggK.",
   });
 }
 
 Image iconAbout() {
-  return art({
-      ".....KKKKKK.....",
-      "...KKYYYYYYKK...",
-      "..KYYYYYYYYYYK..",
-      ".KYYYrRRRRYYYYK.",
-      ".KYYrRRYYRRYYYK.",
-      "KYYYYYYYYRRYYYYK",
-      "KYYYYYYYYRRYYYYK",
-      "KYYYYYYYRRYYYYYK",
-      "KYYYYYYRRYYYYYYK",
-      "KYYYYYYRRYYYYYYK",
-      "KYYYYYYYYYYYYYYK",
-      ".KYYYYYRRYYYYYK.",
-      ".KYYYYYRRYYYYYK.",
-      "..KYYYYYYYYYYK..",
-      "...KKYYYYYYKK...",
-      ".....KKKKKK.....",
+  Image disc = art({
+      ".....oooooo.....",
+      "...ooLLLLYYoo...",
+      "..oLLLYYYYYYDo..",
+      ".oLLYYYYYYYYYDo.",
+      ".oLYYYYYYYYYYDo.",
+      "oLYYYYYYYYYYYYDo",
+      "oLYYYYYYYYYYYYDo",
+      "oLYYYYYYYYYYYDDo",
+      "oYYYYYYYYYYYYDDo",
+      "oYYYYYYYYYYYYDDo",
+      "oYYYYYYYYYYYDDDo",
+      ".oYYYYYYYYYYDDo.",
+      ".oYYYYYYYYYDDDo.",
+      "..ooYYYYYYDDoo..",
+      "...ooDDDDDDoo...",
+      ".....oooooo.....",
   });
+  blit(disc,
+       art({
+           ".RRRR.",
+           "RRrrRR",
+           "Rr..RR",
+           "....RR",
+           "...RRr",
+           "..RRr.",
+           "..Rr..",
+           "......",
+           "..RR..",
+           "..rr..",
+       }),
+       5, 3);
+  return disc;
 }
 
 Image iconHelp() {
   return art({
-      ".....rRRRRr.....",
-      "....RRRRRRRR....",
-      "...RRRr..rRRR...",
-      "...RRr....RRR...",
-      "..........RRR...",
+      "....RRRRRR......",
+      "...RRRRRRRR.....",
+      "..RRRr..rRRR....",
+      "..RRr....RRRr...",
+      "..rr.....RRRr...",
       ".........RRRr...",
       "........RRRr....",
       ".......RRRr.....",
       "......RRRr......",
-      "......RRR.......",
-      "......RRR.......",
+      "......RRr.......",
       "................",
-      "......RRR.......",
-      "......RRR.......",
+      "......RRr.......",
+      "......Rrr.......",
+      "....KTTTTTK.....",
+      "...KTttttttK....",
       "...KKKKKKKKK....",
-      "..KgggggggggK...",
   });
 }
 
+// At 16 pixels every pixel counts: drawn by hand like the board's cells.
+const std::vector<std::string> kIcon16 = {
+    "................", ".......+........", ".......*.....+..", "..+...####..*...",
+    "...*########....", "....########....", "...##########...", ".+*#####hn###...",
+    "...#####nnm##*+.", "...######mm##...", "....########....", "...*########*...",
+    "..+...####...+..", "........*.......", "........+.......", "................",
+};
+
 Image appIcon(int size) {
-  // Sampled from a continuous drawing; small sizes get fewer spikes and a firmer outline.
+  if (size <= 16) return shadeShape(kIcon16, stripPalette(3));
+  // Larger sizes are sampled from a continuous drawing; more spikes as there is room for them.
   const double c = size / 2.0, radius = size * 0.3;
   const int spikes = size <= 16 ? 6 : size <= 48 ? 8 : 10;
-  const double spikeLength = size * 0.17, spikeWidth = std::max(1.0, size * 0.05);
+  const double spikeLength = size * 0.17, spikeWidth = std::max(1.5, size * 0.075);
   const double outline = std::max(1.0, size / 24.0);
   const int ss = size <= 16 ? 1 : 4;
   Image img(size, size);
@@ -140,7 +170,7 @@ Image appIcon(int size) {
         for (int sx = 0; sx < ss; ++sx) {
           const double px = x + (sx + 0.5) / ss - c, py = y + (sy + 0.5) / ss - c;
           const double d = std::hypot(px, py), ang = std::atan2(py, px);
-          const double rr = radius * (1 + 0.06 * std::cos(3 * ang + 0.5));
+          const double rr = radius * (1 + 0.05 * std::cos(3 * ang + 0.5) + 0.025 * std::cos(5 * ang + 1));
           Rgba col = kClear;
           // spikes: thin wedges beyond the body
           for (int k = 0; k < spikes; ++k) {
@@ -148,7 +178,10 @@ Image appIcon(int size) {
             const double along = px * std::cos(sa) + py * std::sin(sa);
             const double across = std::abs(-px * std::sin(sa) + py * std::cos(sa));
             const double t = (along - rr * 0.8) / (spikeLength + rr * 0.2);
-            if (t > 0 && t < 1 && across < spikeWidth * (1 - t) + 0.35) col = rgb(120, 170, 255);
+            const double half = spikeWidth * (1 - t) + 0.35;
+            if (t > 0 && t < 1 && across < half)
+              col = across > half - outline * 0.7 || t > 1 - 0.7 * outline / spikeLength ? rgb(20, 40, 150)
+                                                                                         : rgb(110, 165, 255);
           }
           if (d < rr) {
             const double nx = px / rr, ny = py / rr;

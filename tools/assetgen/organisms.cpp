@@ -6,6 +6,7 @@
 // upper left, so a changed outline needs no repainting.
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "art.h"
 
@@ -13,7 +14,6 @@ namespace assetgen {
 
 namespace {
 
-constexpr int kCell = 12;
 using Shape = std::vector<std::string>;
 
 // One cycle: round, wide, leaning up-right, turned, tall, bulging down-left; the spikes
@@ -51,16 +51,19 @@ const Shape kBlob[6] = {
 
 const Rgba kNucleusLit = rgb(255, 150, 135), kNucleus = rgb(225, 30, 40), kNucleusShade = rgb(150, 10, 25);
 
-Image shade(const Shape& shape, const BodyPalette& pal) {
-  auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= kCell || y >= kCell ? '.' : shape[y][x]; };
+}  // namespace
+
+Image shadeShape(const std::vector<std::string>& shape, const BodyPalette& pal) {
+  const int w = static_cast<int>(shape.at(0).size()), h = static_cast<int>(shape.size());
+  auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? '.' : shape[y][x]; };
   auto isBody = [&](int x, int y) {
     const char c = at(x, y);
     return c == '#' || c == 'h' || c == 'n' || c == 'm';
   };
   // The body's extent gives the dome that the light falls on.
-  int x0 = kCell, x1 = -1, y0 = kCell, y1 = -1;
-  for (int y = 0; y < kCell; ++y)
-    for (int x = 0; x < kCell; ++x)
+  int x0 = w, x1 = -1, y0 = h, y1 = -1;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
       if (isBody(x, y)) {
         x0 = std::min(x0, x);
         x1 = std::max(x1, x);
@@ -77,17 +80,17 @@ Image shade(const Shape& shape, const BodyPalette& pal) {
   // The single brightest interior pixel carries the glint.
   int glintX = -1, glintY = -1;
   double best = -2;
-  for (int y = 0; y < kCell; ++y)
-    for (int x = 0; x < kCell; ++x)
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x)
       if (at(x, y) == '#' && isBody(x - 1, y) && isBody(x, y - 1) && light(x, y) > best) {
         best = light(x, y);
         glintX = x;
         glintY = y;
       }
 
-  Image img(kCell, kCell);
-  for (int y = 0; y < kCell; ++y)
-    for (int x = 0; x < kCell; ++x) {
+  Image img(w, h);
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
       switch (at(x, y)) {
         case 'h':
           img.at(x, y) = kNucleusLit;
@@ -100,6 +103,9 @@ Image shade(const Shape& shape, const BodyPalette& pal) {
           break;
         case '+':
           img.at(x, y) = pal.light;
+          break;
+        case '*':
+          img.at(x, y) = pal.mid;
           break;
         case '#': {
           const double lit = light(x, y);
@@ -115,14 +121,16 @@ Image shade(const Shape& shape, const BodyPalette& pal) {
             img.at(x, y) = lit > 0.62 ? pal.light : lit > 0.25 ? pal.mid : pal.dark;
           break;
         }
-        default:
+        case '.':
           break;
+        default:
+          throw std::logic_error(std::string("shape uses an unknown mark: ") + at(x, y));
       }
     }
   return img;
 }
 
-}  // namespace
+const std::vector<std::string>& organismShape(int frame) { return kOrganism[frame]; }
 
 BodyPalette stripPalette(int strip) {
   switch (strip) {
@@ -146,7 +154,7 @@ BodyPalette stripPalette(int strip) {
 std::vector<Image> organismFrames(int strip) {
   std::vector<Image> frames;
   for (int f = 0; f < 6; ++f)
-    frames.push_back(shade(strip == 0 ? kBlob[f] : kOrganism[f], stripPalette(strip)));
+    frames.push_back(shadeShape(strip == 0 ? kBlob[f] : kOrganism[f], stripPalette(strip)));
   return frames;
 }
 

@@ -114,15 +114,19 @@ Wave newGame() {
 }
 
 Wave clickHod() {
-  // A short wooden knock: a bright tick over a soft low thump.
+  // A switch being thrown: a sharp "tok" and a softer echo of it, bright enough for small speakers.
   Wave w;
-  Osc tick, thump;
-  Noise noise(11);
-  LowPass lp;
-  add(w, 0, 0.12, [&](double t) {
-    return 0.8 * tick.sine(1700) * decay(t, 0.008) + 0.9 * thump.sine(190 - 60 * t) * decay(t, 0.03) +
-           0.6 * lp(noise.uniform() * 2 - 1, 4000) * decay(t, 0.004);
-  });
+  for (int i = 0; i < 2; ++i) {
+    Osc body, ring;
+    Noise noise(11 + i);
+    BandPass snap;
+    const double level = i == 0 ? 1.0 : 0.45, pitch = i == 0 ? 900 : 1250;
+    add(w, i * 0.035, 0.07, [&](double t) {
+      return level * (body.sine(pitch * (1 + 0.3 * decay(t, 0.004))) * decay(t, 0.024) +
+                      0.4 * ring.sine(2.7 * pitch) * decay(t, 0.006) +
+                      1.2 * snap(noise.uniform() * 2 - 1, 3000, 2) * decay(t, 0.002));
+    });
+  }
   return w;
 }
 
@@ -138,21 +142,22 @@ Wave clickMut() {
 }
 
 Wave zahvat() {
-  // A wet swallow: a gulping slurp of noise and three bubbles.
+  // A wet gulp: a slurp of filtered noise that opens up, and three bubbles popping through it.
   Wave w;
   Noise noise(23);
   BandPass bp;
-  add(w, 0, 0.4, [&](double t) {
-    const double centre = 350 + 1300 * (t / 0.4);
-    return 3.0 * bp(noise.uniform() * 2 - 1, centre, 4) * envelope(t, 0.03, 0.4);
+  add(w, 0, 0.38, [&](double t) {
+    const double centre = 500 + 1600 * (t / 0.38);
+    return 1.6 * bp(noise.uniform() * 2 - 1, centre, 3) * envelope(t, 0.04, 0.38);
   });
-  const double starts[] = {0.02, 0.13, 0.22};
-  const double pitches[] = {220, 300, 260};
+  const double starts[] = {0.0, 0.09, 0.2};
+  const double pitches[] = {480, 680, 560};
   for (int i = 0; i < 3; ++i) {
     Osc osc;
     const double f = pitches[i];
-    add(w, starts[i], 0.12, [&](double t) {
-      return osc.sine(f * (1 + 2.2 * t / 0.12)) * decay(t, 0.035) * std::min(1.0, t / 0.003);
+    // A bubble's pitch rises as it closes; that rise is what makes it sound wet.
+    add(w, starts[i], 0.1, [&](double t) {
+      return osc.sine(f * (1 + 1.4 * t / 0.1)) * decay(t, 0.03) * std::min(1.0, t / 0.002);
     });
   }
   return w;
@@ -250,7 +255,9 @@ double windowedLoudness(const Wave& w, double rate) {
 }
 
 Pcm finish(Wave w) {
-  // Short fades so no file starts or ends with a click, then one common level.
+  // Short fades so no file starts or ends with a click, then one common level. The fade-in
+  // runs over a few milliseconds of lead-in, so it never dulls an attack.
+  w.insert(w.begin(), static_cast<size_t>(0.004 * kRate), 0.0);
   const size_t fade = static_cast<size_t>(0.003 * kRate);
   for (size_t i = 0; i < fade && i < w.size(); ++i) {
     w[i] *= static_cast<double>(i) / fade;
