@@ -1,0 +1,157 @@
+// The name dialog, the about box and Qt's Russian texts.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "game.h"
+#include "registry.h"
+#include "shell/application.h"
+#include "shell/fnastroiki.h"
+#include "shell/foprogramme.h"
+#include "shell_fakes.h"
+
+namespace klebony {
+
+namespace {
+
+// QTest::keyClicks cannot type Cyrillic: one key event per character.
+void type(QWidget* w, const QString& text) {
+  for (const QChar c : text)
+    QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+}  // namespace
+
+class ShellDialogsTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void nameDialogStartsWithTarvilisAndHasItsLayout() {
+    Game game;
+    TFNastroiki dialog(game);
+    QCOMPARE(dialog.windowTitle(), QStringLiteral("Введите свое имя:"));
+    QCOMPARE(dialog.size(), QSize(216, 64));
+    QCOMPARE(dialog.EName->text(), QStringLiteral("Тарвилис"));
+    QCOMPARE(dialog.EName->geometry(), QRect(28, 4, 161, 24));
+    QCOMPARE(dialog.Button1->text(), QStringLiteral("Ок!"));
+    QCOMPARE(dialog.Button1->geometry(), QRect(76, 36, 75, 20));
+  }
+
+  void nameTakesFifteenCharactersAndNotASixteenth() {
+    Game game;
+    TFNastroiki dialog(game);
+    dialog.EName->clear();
+    type(dialog.EName, QStringLiteral("Жужелица-Великая"));  // 16 characters
+    QCOMPARE(dialog.EName->text(), QStringLiteral("Жужелица-Велика"));
+    QCOMPARE(game.window.eName, std::string("Жужелица-Велика"));
+  }
+
+  void nameRefusesWhatWindows1251CannotHold() {
+    Game game;
+    TFNastroiki dialog(game);
+    dialog.EName->clear();
+    type(dialog.EName, QStringLiteral("Ёж№€ä"));  // ä has no byte in Windows-1251
+    QCOMPARE(dialog.EName->text(), QStringLiteral("Ёж№€"));
+
+    QString astral = QString::fromUcs4(U"Кот\U0001F600");
+    int pos = 0;
+    QCOMPARE(dialog.EName->validator()->validate(astral, pos), QValidator::Invalid);
+    QString tab = QStringLiteral("a\tb");
+    QCOMPARE(dialog.EName->validator()->validate(tab, pos), QValidator::Invalid);
+
+    // Pasting cannot bring them in either, nor more than 15 characters.
+    QGuiApplication::clipboard()->setText(QString::fromUcs4(U"Змей\U0001F40D"));
+    dialog.EName->paste();
+    QCOMPARE(dialog.EName->text(), QStringLiteral("Ёж№€"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("абвгдеёжзий"));  // 4 + 11 = 15 fits
+    dialog.EName->paste();
+    QCOMPARE(dialog.EName->text(), QStringLiteral("Ёж№€абвгдеёжзий"));
+    dialog.EName->paste();  // a sixteenth would not
+    QCOMPARE(dialog.EName->text().size(), 15);
+    QCOMPARE(game.window.eName, std::string("Ёж№€абвгдеёжзий"));
+  }
+
+  void emptyNameIsAllowed() {
+    Game game;
+    TFNastroiki dialog(game);
+    dialog.EName->selectAll();
+    QTest::keyClick(dialog.EName, Qt::Key_Backspace);
+    QCOMPARE(dialog.EName->text(), QString());
+    QCOMPARE(game.window.eName, std::string());
+    QString empty;
+    int pos = 0;
+    QCOMPARE(dialog.EName->validator()->validate(empty, pos), QValidator::Acceptable);
+  }
+
+  void nameStaysWhicheverWayTheDialogIsClosed() {
+    Game game;
+    TFNastroiki dialog(game);
+    for (const bool byOk : {true, false}) {
+      const QString name = byOk ? QStringLiteral("Вася") : QStringLiteral("Петя");
+      QTimer::singleShot(0, &dialog, [&] {
+        dialog.EName->clear();
+        type(dialog.EName, name);
+        if (byOk)
+          QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+        else
+          dialog.close();  // the close box: there is no cancelling
+      });
+      const int result = dialog.exec();
+      QCOMPARE(result, byOk ? int(QDialog::Accepted) : int(QDialog::Rejected));
+      QCOMPARE(dialog.EName->text(), name);
+      QCOMPARE(QString::fromStdString(game.window.eName), name);
+    }
+  }
+
+  void aboutBoxLinksGoToTheDesktopAndTheBoxStaysOpen() {
+    uitest::RecordingDesktopPort desktop;
+    TFOProgramme about(desktop);
+    QCOMPARE(about.windowTitle(), QStringLiteral("О Программе"));
+    QCOMPARE(about.size(), QSize(283, 226));
+    QCOMPARE(about.Panel2->text(), QStringLiteral("К Л Е Б О Н Ы"));
+    const QStringList lines = about.Memo1->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(lines.size(), 11);
+    QCOMPARE(lines[0], QStringLiteral("Версия программы:"));
+    QCOMPARE(lines[1], QStringLiteral("    v 1.0"));
+    QCOMPARE(lines[2], QString());
+    QCOMPARE(lines[9], QStringLiteral("Дата создания:"));
+    QCOMPARE(lines[10], QStringLiteral("    Ноябрь 2003год"));
+    QVERIFY(about.Memo1->isReadOnly());
+    QCOMPARE(about.Label1->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(about.Label2->cursor().shape(), Qt::PointingHandCursor);
+
+    about.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QTest::mouseClick(about.Label1, Qt::LeftButton);
+    QTest::mouseClick(about.Label2, Qt::LeftButton);
+    QTest::mouseClick(about.Memo1->viewport(), Qt::LeftButton);
+    QCOMPARE(desktop.opened, QStringList({QStringLiteral("http://") + about.Label1->text(),
+                                          QStringLiteral("mailto:") + TFOProgramme::kMailAddress}));
+    QVERIFY(about.isVisible());
+  }
+
+  void standardButtonsReadRussianOnceTheTranslationIsLoaded() {
+    {
+      const RussianTranslation russian;
+      QVERIFY2(russian.qtbaseLoaded(), "qtbase_ru.qm missing: install qt6-translations-l10n");
+      QMessageBox box;
+      box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+      QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("ОК"));  // Cyrillic letters
+      QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Отмена"));
+    }
+    QMessageBox box;  // and gone again with it
+    box.setStandardButtons(QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("OK"));
+  }
+};
+
+KLEBONY_UI_TEST(ShellDialogsTest)
+
+}  // namespace klebony
+
+#include "shell_dialogs_test.moc"

@@ -1,0 +1,157 @@
+// The start screen: its layout, and a game played from it and back.
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "assets.h"
+#include "game.h"
+#include "registry.h"
+#include "shell/menu_klebon.h"
+#include "shell_fakes.h"
+
+namespace klebony {
+
+namespace {
+
+struct Snapshot {
+  int px, py, frame, tick;
+  bool operator==(const Snapshot&) const = default;
+};
+
+std::vector<Snapshot> snapshot(MenuBackground& bg) {
+  std::vector<Snapshot> all;
+  for (const auto* group : {&bg.menuOrganisms(), &bg.twinkles()})
+    for (const AnimatedSprite& s : *group) all.push_back({s.px, s.py, s.frame, s.tick});
+  return all;
+}
+
+}  // namespace
+
+class ShellMenuTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startScreenHasItsSizeCaptionButtonsAndTabOrder() {
+    Game game;
+    uitest::RecordingSoundPort sound;
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    QCOMPARE(menu.windowTitle(), QStringLiteral("Клебоны v1.0"));
+    QCOMPARE(menu.size(), QSize(192, 203));
+    QCOMPARE(menu.minimumSize(), menu.maximumSize());
+    QVERIFY(!(menu.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(menu.BNewGame->text(), QStringLiteral("Игра"));
+    QCOMPARE(menu.BNewGame->geometry(), QRect(52, 32, 89, 25));
+    QCOMPARE(menu.BNastroiki->text(), QStringLiteral("Настройки"));
+    QCOMPARE(menu.BNastroiki->geometry(), QRect(52, 86, 89, 25));
+    QCOMPARE(menu.BExit->text(), QStringLiteral("Выход"));
+    QCOMPARE(menu.BExit->geometry(), QRect(52, 140, 89, 25));
+    for (QPushButton* b : {menu.BNewGame, menu.BNastroiki, menu.BExit}) {
+      QVERIFY(b->font().bold());
+      QCOMPARE(b->font().pixelSize(), 12);
+    }
+    QCOMPARE(menu.BNewGame->nextInFocusChain(), menu.BNastroiki);
+    QCOMPARE(menu.BNastroiki->nextInFocusChain(), menu.BExit);
+    QVERIFY(menu.Timer.isActive());
+    QCOMPARE(menu.Timer.interval(), 30);
+  }
+
+  void timerStepsTheBackgroundAndRepaintsTheWindow() {
+    Game game;
+    uitest::RecordingSoundPort sound;
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    QSignalSpy painted(&menu, &Tmenu_klebon::firstPainted);
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    QTRY_COMPARE(painted.count(), 1);
+    const auto before = snapshot(menu.background());
+    QTRY_VERIFY(snapshot(menu.background()) != before);  // the 30 ms timer keeps it alive
+    const QImage shown = menu.grab().toImage();
+    QCOMPARE(shown.size(), QSize(192, 203));
+    QCOMPARE(painted.count(), 1);  // announced once, not per frame
+  }
+
+  void gameRunsAfterTheSoundAndBackgroundContinuesWhereItStopped() {
+    Game game;
+    uitest::RecordingSoundPort sound;
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    menu.TimerTimer();
+    const auto before = snapshot(menu.background());
+    int games = 0;
+    menu.setGameWindow([&] {
+      ++games;
+      QCOMPARE(sound.played.size(), std::size_t(games));  // the sound came first
+      QCOMPARE(sound.played.back().first, Sound::NewGame);
+      QCOMPARE(sound.played.back().second, SoundMode::Sync);
+      QVERIFY(!menu.isVisible());
+      QVERIFY(!menu.Timer.isActive());
+      menu.BNewGameClick();  // a second "Игра" queued meanwhile must not start a game inside the game
+      game.world.gameReady = true;  // what the game window's activation does
+      QTest::qWait(100);            // time passes in the game; the background must not move
+    });
+    menu.BNewGameClick();
+    QCOMPARE(games, 1);
+    QVERIFY(menu.isVisible());
+    QVERIFY(menu.Timer.isActive());
+    QVERIFY(!game.world.gameReady);  // the next "Игра" sets up a new game
+    QVERIFY(snapshot(menu.background()) == before);
+    QCOMPARE(menu.background().menuOrganisms().size(), std::size_t(100));
+
+    menu.BNewGameClick();  // and again: every "Игра" plays a game
+    QCOMPARE(games, 2);
+    QCOMPARE(sound.played.size(), std::size_t(2));
+  }
+
+  void settingsButtonShowsTheNameDialog() {
+    Game game;
+    uitest::RecordingSoundPort sound;
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    int shown = 0;
+    menu.setSettingsDialog([&] { ++shown; });
+    QTest::mouseClick(menu.BNastroiki, Qt::LeftButton);
+    QCOMPARE(shown, 1);
+    QVERIFY(sound.played.empty());
+  }
+
+  void exitAndTheCloseBoxEndTheApplication() {
+    Game game;
+    uitest::RecordingSoundPort sound;
+    {
+      Tmenu_klebon menu(game, Assets::get(), sound);
+      QSignalSpy closed(&menu, &Tmenu_klebon::closed);
+      menu.show();
+      QTest::mouseClick(menu.BExit, Qt::LeftButton);
+      QCOMPARE(closed.count(), 1);
+      QVERIFY(!menu.isVisible());
+      QVERIFY(!menu.Timer.isActive());
+    }
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    QSignalSpy closed(&menu, &Tmenu_klebon::closed);
+    menu.show();
+    QVERIFY(menu.close());
+    QCOMPARE(closed.count(), 1);
+  }
+
+  void escInTheGameClosesTheStartScreenInsteadOfShowingItAgain() {
+    Game game;
+    uitest::RecordingSoundPort sound;
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    QSignalSpy closed(&menu, &Tmenu_klebon::closed);
+    menu.show();
+    menu.setGameWindow([&] {
+      menu.quitFromGame();
+      QCOMPARE(closed.count(), 0);  // not while the game window is still up
+    });
+    menu.BNewGameClick();
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!menu.isVisible());
+    QVERIFY(!menu.Timer.isActive());
+  }
+};
+
+KLEBONY_UI_TEST(ShellMenuTest)
+
+}  // namespace klebony
+
+#include "shell_menu_test.moc"

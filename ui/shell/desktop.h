@@ -1,0 +1,13 @@
+#pragma once
+// Links handed to the desktop's default browser or mail program.
+#include "ports.h"
+
+namespace klebony {
+
+class QtDesktopPort : public DesktopPort {
+ public:
+  // A link the desktop cannot open is not reported.
+  void openUrl(const QString& url) override;
+};
+
+}  // namespace klebony

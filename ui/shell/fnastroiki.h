@@ -1,0 +1,38 @@
+#pragma once
+// The player-name dialog: one edit box whose text names the player in the
+// next new game.
+#include <QDialog>
+#include <QValidator>
+
+class QLineEdit;
+class QPushButton;
+
+namespace klebony {
+
+struct Game;
+
+inline constexpr int kNameMaxLength = 15;
+
+// Accepts at most 15 characters, each one that Windows-1251 can hold, so a
+// saved name always loads back the same. Control characters are refused too.
+class NameValidator : public QValidator {
+ public:
+  using QValidator::QValidator;
+  State validate(QString& input, int& pos) const override;
+};
+
+class TFNastroiki : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFNastroiki(Game& game, QWidget* parent = nullptr);
+
+  QLineEdit* EName = nullptr;
+  QPushButton* Button1 = nullptr;
+
+ private:
+  void Button1Click();
+
+  Game& game_;
+};
+
+}  // namespace klebony

@@ -1,0 +1,50 @@
+#pragma once
+// The start screen's living background: tissue, drifting organisms and
+// twinkles on an off-screen picture, independent of any window.
+#include <QImage>
+#include <vector>
+
+#include "game.h"
+#include "sprite.h"
+
+namespace klebony {
+
+inline constexpr int kMenuImageWidth = 200;  // wider and taller than the window: the rest is not seen
+inline constexpr int kMenuImageHeight = 230;
+inline constexpr int kMenuOrganismCount = 100;
+inline constexpr int kTwinkleCount = 3;
+
+class MenuBackground {
+ public:
+  // The sheets must outlive the background; the sprites point into them.
+  MenuBackground(const QImage& Im_m, const QImage& Im_z, const QImage& Im_texture);
+
+  // The start screen's creation: black picture, then the draws for the
+  // organisms and the twinkles, in this order.
+  void setup(Game& game);
+  // One 30 ms step: texture, every organism drawn then stepped, every
+  // twinkle drawn then stepped. Stepping one sprite never changes how another
+  // is drawn, so this draws the whole picture first and then steps.
+  void step(Game& game);
+  // The picture of the present state, without stepping.
+  void render();
+
+  const QImage& menuImage() const { return menuImage_; }
+  std::vector<AnimatedSprite>& menuOrganisms() { return menuOrganisms_; }
+  std::vector<AnimatedSprite>& twinkles() { return twinkles_; }
+
+  static void stepOrganism(AnimatedSprite& s, Game& game);
+  static void stepTwinkle(AnimatedSprite& s, Game& game);
+
+ private:
+  void tileTexture();
+
+  const QImage& Im_m_;
+  const QImage& Im_z_;
+  const QImage& Im_texture_;
+  QImage menuImage_;
+  std::vector<AnimatedSprite> menuOrganisms_;
+  std::vector<AnimatedSprite> twinkles_;
+};
+
+}  // namespace klebony
