@@ -59,9 +59,9 @@ Image cursorArrow() {
 Image cursorOrganisms() {
   Image c(32, 32);
   c = stamp(c, kArrow, 0, 0);
-  blit(c, inkOrganism(organismShape(2)), 19, 3);
-  blit(c, inkOrganism(organismShape(0)), 11, 17);
-  blit(c, inkOrganism(organismShape(4)), 0, 20);
+  blit(c, inkOrganism(organismShape(3)), 19, 2);
+  blit(c, inkOrganism(organismShape(0)), 12, 16);
+  blit(c, inkOrganism(organismShape(2)), 0, 20);
   return c;
 }
 

@@ -96,6 +96,25 @@ struct Layout {
   }
 };
 
+// The start screen as it looks while running: tissue, a hundred organisms, three twinkles.
+Image startScreen(const Image& texture) {
+  Image screen(192, 203);
+  for (int y = 0; y < screen.height; ++y)
+    for (int x = 0; x < screen.width; ++x)
+      screen.at(x, y) = texture.at(x % texture.width, y % texture.height);
+  const Image m = organismSheet(), z = twinkleSheet();
+  Noise noise(203);
+  for (int i = 0; i < 100; ++i) {
+    const int x = noise.below(200), y = noise.below(230), frame = noise.below(6), row = noise.below(6) * 24;
+    drawMasked(screen, m, frame * 12, row, frame * 12, row + 12, 12, 12, x, y);
+  }
+  for (int i = 0; i < 3; ++i) {
+    const int frame = 2 + i;
+    drawMasked(screen, z, frame * 7, 0, frame * 7, 7, 7, 7, noise.below(180), noise.below(190));
+  }
+  return screen;
+}
+
 }  // namespace
 
 Bytes contactSheet() {
@@ -117,6 +136,7 @@ Bytes contactSheet() {
   for (int y = 0; y < 200; ++y)
     for (int x = 0; x < 200; ++x) tiled.at(x, y) = texture.at(x % 100, y % 100);
   l.place(enlarge(tiled, 2));
+  l.place(enlarge(startScreen(texture), 2));
   l.newRow();
   for (const Image& c : {cursorArrow(), cursorOrganisms(), cursorRing()}) l.place(overChecker(c, kZoom / 2));
   l.newRow();

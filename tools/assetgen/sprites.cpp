@@ -34,12 +34,14 @@ Image heartFrame(double scale) {
       if (!inside(x, y)) continue;
       const double u = (x + 0.5 - 16.0) / k, v = (16.5 - (y + 0.5)) / k + 0.1;
       const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-      const double glint = std::hypot(u + 0.5, v - 0.65);
+      // The glint sits on whole pixels so it keeps its round shape at every size of the beat.
+      const double gx = std::round(16.0 - 0.5 * k), gy = std::round(16.5 - 0.55 * k);
+      const double glint = std::hypot(x + 0.5 - gx, y + 0.5 - gy);
       const double lit = -0.6 * u + 0.8 * v;
       Rgba c = lit > 0.35 ? rgb(240, 40, 50) : lit > -0.45 ? rgb(210, 20, 35) : rgb(160, 5, 25);
-      if (glint < 0.13)
+      if (glint < 1.0)
         c = rgb(255, 215, 215);
-      else if (glint < 0.26)
+      else if (glint < 2.0)
         c = rgb(255, 110, 110);
       if (edge) c = rgb(100, 0, 15);
       f.at(x, y) = c;
