@@ -4,8 +4,8 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int kCaptionFont = 12;
 constexpr int kLegendFont = 13;
-constexpr int kRowHeight = 16;
+constexpr int kRowHeight = 17;  // the rows' spacing
 
 struct Row {
   int number;  // LabelN of the caption
@@ -128,7 +128,7 @@ Panel4::Panel4(QWidget* parent) : QFrame(parent) {
   aminBox->setGeometry(12, 356, 309, 33);
   addLabel(QStringLiteral("Label18"), QStringLiteral("АМИНОКИСЛОТ"), 20, 364, 106, bold);
   QLabel* amin = addLabel(QStringLiteral("Lamin"), QString(), 128, 364, 97, bold);
-  amin->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  amin->setAlignment(Qt::AlignCenter);
   values_[static_cast<int>(ValueLabel::Lamin)] = amin;
 
   bmut_ = new QPushButton(QStringLiteral("Мутация +"), this);
@@ -141,7 +141,7 @@ Panel4::Panel4(QWidget* parent) : QFrame(parent) {
   QLabel* heading =
       addLabel(QStringLiteral("Label27"), QStringLiteral("УПРАВЛЕНИЕ"), 204, 59, 115, monoFont(16, true));
   heading->setFixedHeight(20);
-  heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  heading->setAlignment(Qt::AlignCenter);
   makeHoverTarget(heading, 27, true);
   for (const LegendLine& line : kLegend) {
     QLabel* l = addLabel(QStringLiteral("Label%1").arg(line.number), QString::fromUtf8(line.text), 204,
@@ -157,7 +157,7 @@ QLabel* Panel4::addLabel(const QString& name, const QString& text, int left, int
   l->setObjectName(name);
   l->setFont(font);
   l->setGeometry(left, top, width, kRowHeight);
-  l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   labels_.insert(name, l);
   return l;
 }

@@ -1,0 +1,144 @@
+// The board's drawing: masked sprites, the 40 ms step and its scaling.
+#include <QTest>
+
+#include "assets.h"
+#include "game/board_draw.h"
+#include "game/image_box.h"
+#include "game_rig.h"
+#include "registry.h"
+#include "sprite.h"
+
+namespace klebony {
+
+using gametest::placeBoard;
+using gametest::Rig;
+
+namespace {
+
+// A 2-frame sheet of 2 x 2 pictures: frame 0 paints its left column red
+// (mask black there) and leaves its right column to the target (mask white).
+QImage tinySheet() {
+  QImage sheet(4, 4, QImage::Format_RGB32);
+  sheet.fill(Qt::black);
+  for (int y = 0; y < 2; ++y) {
+    sheet.setPixel(0, y, qRgb(255, 0, 0));
+    sheet.setPixel(1, 2 + y, qRgb(255, 255, 255));
+    sheet.setPixel(2, y, qRgb(0, 0, 255));
+    sheet.setPixel(3, 2 + y, qRgb(255, 255, 255));
+  }
+  return sheet;
+}
+
+quint32 expectedOver(quint32 target, const QImage& sheet, const Sprite& s, int i, int j) {
+  return (target & sheet.pixel(s.maskX + i, s.maskY + j)) | sheet.pixel(s.imageX + i, s.imageY + j);
+}
+
+}  // namespace
+
+class GameBoardDrawingTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void maskedDrawingKeepsTheTargetWhereTheMaskIsWhiteAndClipsAtTheEdges() {
+    const QImage sheet = tinySheet();
+    const std::vector<Sprite> frames = cutFrames(sheet, 2, 2, 2);
+    QImage target(3, 3, QImage::Format_RGB32);
+    target.fill(qRgb(10, 200, 30));
+    drawSprite(frames[0], target, 0, 0);
+    QCOMPARE(target.pixel(0, 0), qRgb(255, 0, 0));
+    QCOMPARE(target.pixel(1, 1), qRgb(10, 200, 30));
+    // Half outside at the bottom right: the rest is clipped, nothing else moves.
+    drawSprite(frames[1], target, 2, 2);
+    QCOMPARE(target.pixel(2, 2), qRgb(0, 0, 255));
+    QCOMPARE(target.pixel(2, 1), qRgb(10, 200, 30));
+    drawSprite(frames[0], target, -1, -1);  // only its right column would land, and it is transparent
+    QCOMPARE(target.pixel(0, 0), qRgb(255, 0, 0));
+    drawSprite(frames[0], target, 5, 0);
+    drawSprite(frames[0], target, -9, 0);
+  }
+
+  // Regression: a frame beyond its sheet (a cell with a strange frame) read foreign memory.
+  void aFrameOutsideItsSheetDrawsNothing() {
+    const QImage sheet = tinySheet();
+    QImage target(4, 4, QImage::Format_RGB32);
+    target.fill(qRgb(1, 2, 3));
+    const QImage before = target;
+    drawSprite(Sprite{&sheet, 4, 0, 4, 2, 2, 2}, target, 0, 0);
+    drawSprite(Sprite{&sheet, 0, 3, 0, 5, 2, 2}, target, 0, 0);
+    drawSprite(Sprite{&sheet, -2, 0, -2, 2, 2, 2}, target, 0, 0);
+    QCOMPARE(target, before);
+  }
+
+  void onlyVisibleCellsAreDrawnAndAnimatedAndTheMarkerGoesOverAHiddenCell() {
+    Rig rig;
+    rig.open();
+    placeBoard(rig.game, {"....", ".4..", "....", "...0"});
+    World& world = rig.game.world;
+    const Cell hiddenBefore = world.cell(3, 3);
+    const Cell visibleBefore = world.cell(1, 1);
+    rig.game.window.hoverX = 20;
+    rig.game.window.hoverY = 30;
+
+    rig.window->Tim_GameTimer();
+
+    const Assets& assets = Assets::get();
+    const QImage shown = rig.part<ImageBox>("GameBox")->shown();
+    QCOMPARE(shown.size(), QSize(432, 432));
+    QCOMPARE(world.cell(3, 3).frame, hiddenBefore.frame);
+    QCOMPARE(world.cell(3, 3).tick, hiddenBefore.tick);
+    QVERIFY(world.cell(1, 1).tick != visibleBefore.tick || world.cell(1, 1).frame != visibleBefore.frame);
+
+    // The player's cell shows its strip's frame drawn over black.
+    const Sprite own{&assets.Im_m, 12 * visibleBefore.frame, 72, 12 * visibleBefore.frame, 84, 12, 12};
+    // The marker's first frame lies over the hidden cell at (20, 30), also on black.
+    const Sprite marker{&assets.Im_vyd, 0, 0, 0, 12, 12, 12};
+    const quint32 black = qRgb(0, 0, 0);
+    for (int j = 0; j < 12; ++j)
+      for (int i = 0; i < 12; ++i) {
+        QCOMPARE(shown.pixel(12 + i, 12 + j), expectedOver(black, assets.Im_m, own, i, j));
+        QCOMPARE(shown.pixel(240 + i, 360 + j), expectedOver(black, assets.Im_vyd, marker, i, j));
+        QCOMPARE(shown.pixel(36 + i, 36 + j), black);  // the hidden enemy stays black
+      }
+  }
+
+  void theMarkerAndTheHeartSettleOnTwoStepsPerFrameAfterTheirFirstCycle() {
+    QImage target(32, 32, QImage::Format_RGB32);
+    AnimatedSprite heart;
+    heart.sprites = cutFrames(Assets::get().Im_s, kHeartFrames, 32, 32);
+    std::vector<int> frames;
+    for (int i = 0; i < 12; ++i) {
+      drawAndStep(heart, target);
+      frames.push_back(heart.frame);
+    }
+    // With period 0 every step turns the frame, until the wrap sets period 60.
+    QCOMPARE(frames, (std::vector<int>{1, 2, 3, 0, 0, 1, 1, 2, 2, 3, 3, 0}));
+    QCOMPARE(heart.period, kSpritePeriod);
+  }
+
+  void aDoubleDensityScreenGetsTheBoardEnlargedPixelForPixel() {
+    QImage board(3, 2, QImage::Format_RGB32);
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 3; ++x) board.setPixel(x, y, qRgb(x * 80, y * 80, 7));
+    const QImage big = scaledByWholeFactor(board, 2);
+    QCOMPARE(big.size(), QSize(6, 4));
+    for (int y = 0; y < 4; ++y)
+      for (int x = 0; x < 6; ++x) QCOMPARE(big.pixel(x, y), board.pixel(x / 2, y / 2));
+    QCOMPARE(scaledByWholeFactor(board, 1), board);
+  }
+
+  void theBoardReportsPointerPositionsInBoardPixelsWhateverItsSize() {
+    ImageBox box(QSize(432, 432));
+    box.setFixedSize(864, 864);
+    box.setMouseTracking(true);
+    QList<QPoint> moved;
+    connect(&box, &ImageBox::pointerMoved, this, [&](int x, int y) { moved << QPoint(x, y); });
+    gametest::moveOver(&box, QPoint(863, 25));
+    QCOMPARE(moved, QList<QPoint>{QPoint(431, 12)});
+  }
+};
+
+KLEBONY_UI_TEST(GameBoardDrawingTest)
+
+}  // namespace klebony
+
+#include "game_board_drawing_test.moc"

@@ -1,0 +1,175 @@
+// The game window's layout: sizes and places of its controls, faces and texts.
+#include <QAction>
+#include <QFontInfo>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "fonts.h"
+#include "game_rig.h"
+#include "registry.h"
+
+namespace klebony {
+
+using gametest::Rig;
+
+class GameWindowLayoutTest : public QObject {
+  Q_OBJECT
+
+  static QRect inClient(const Rig& rig, const char* name) {
+    auto* w = rig.part<QWidget>(name);
+    if (!w) return {};
+    return QRect(w->mapTo(rig.window->centralWidget(), QPoint(0, 0)), w->size());
+  }
+  static QRect inParent(const Rig& rig, const char* name) {
+    auto* w = rig.part<QWidget>(name);
+    return w ? w->geometry() : QRect();
+  }
+
+ private slots:
+  void theClientAreaIsFixedBelowTheMenuWithItsCaption() {
+    Rig rig;
+    rig.open();
+    QCOMPARE(rig.window->windowTitle(), QStringLiteral("Игра - КЛЕБОНЫ (версия 1.0)"));
+    QCOMPARE(rig.window->centralWidget()->size(), QSize(792, 502));
+    QCOMPARE(rig.window->centralWidget()->y(), rig.window->menuBar()->height());
+    QCOMPARE(rig.window->height(), rig.window->menuBar()->height() + 502);
+    QCOMPARE(rig.window->minimumSize(), rig.window->maximumSize());
+    QVERIFY(!(rig.window->windowFlags() & Qt::WindowMaximizeButtonHint));
+  }
+
+  void controlsStandWhereTheLayoutPutsThem() {
+    Rig rig;
+    rig.open();
+    // The panel that fills the client area holds everything at these places.
+    const QPoint panel = inClient(rig, "Panel").topLeft();
+    QCOMPARE(inClient(rig, "Panel"), QRect(0, 0, 792, 483));
+    QCOMPARE(inClient(rig, "StatusBar1"), QRect(0, 483, 792, 19));
+    QCOMPARE(inClient(rig, "Panel1"), QRect(panel + QPoint(4, 4), QSize(448, 448)));
+    QCOMPARE(inParent(rig, "GameBox"), QRect(6, 6, 432, 432));
+    QCOMPARE(inParent(rig, "PHelp"), QRect(48, 20, 345, 401));
+    QCOMPARE(inParent(rig, "Memo1").size(), QSize(329, 328));
+    QCOMPARE(inParent(rig, "BEndHelp").size(), QSize(75, 19));
+    QCOMPARE(inParent(rig, "HOD"), QRect(456, 456, 109, 19));
+    QCOMPARE(inParent(rig, "Panel2"), QRect(4, 452, 448, 28));
+    QCOMPARE(inParent(rig, "H1").size(), QSize(445, 13));
+    QCOMPARE(inParent(rig, "H2").size(), QSize(445, 13));
+    QCOMPARE(inParent(rig, "Panel3"), QRect(452, 4, 337, 44));
+    QCOMPARE(inParent(rig, "SerdceBox2"), QRect(16, 4, 32, 32));
+    QCOMPARE(inParent(rig, "SerdceBox"), QRect(285, 4, 32, 32));
+    QCOMPARE(inParent(rig, "Panel4"), QRect(451, 48, 337, 403));
+    QCOMPARE(inParent(rig, "BMut"), QRect(232, 364, 80, 19));
+    QCOMPARE(inParent(rig, "Label2").topLeft(), QPoint(164, 8));
+    QCOMPARE(inParent(rig, "Label3").topLeft(), QPoint(8, 30));
+    QCOMPARE(inParent(rig, "Llive").topLeft(), QPoint(136, 30));
+    QCOMPARE(inParent(rig, "Label14").topLeft(), QPoint(8, 251));
+    QCOMPARE(inParent(rig, "LZspory").topLeft(), QPoint(210, 336));
+    QCOMPARE(inParent(rig, "Lamin").topLeft(), QPoint(128, 364));
+    QCOMPARE(inParent(rig, "Lamin").width(), 97);
+    QCOMPARE(inParent(rig, "Label27").topLeft(), QPoint(204, 59));
+    QCOMPARE(inParent(rig, "Label26").topLeft(), QPoint(204, 176));
+
+    int left = 0;
+    for (int i = 0; i < 4; ++i) {
+      const QRect part = inParent(rig, qPrintable(QStringLiteral("StatusPanel%1").arg(i)));
+      QCOMPARE(part.left(), left);
+      left += QList<int>{260, 200, 220, 50}[i];
+      QVERIFY(part.right() < left);
+      QVERIFY(!rig.part<QLabel>(qPrintable(QStringLiteral("StatusPanel%1").arg(i)))->text().isEmpty());
+    }
+  }
+
+  // Regression: a label's text wider than its box is cut off on screen.
+  void everyPanelTextFitsItsLabelInTheGameFace() {
+    Rig rig;
+    rig.open();
+    rig.game.world.organisms[kPlayer].amin = 900000;
+    rig.game.world.organisms[kPlayer].hp = 99990;
+    rig.game.world.organisms[kPlayer].live = 9999;
+    refreshAffordability(rig.game);
+    showPanel(rig.game, kPlayer);
+    const QString face = gameFont(12).family();
+    for (QLabel* label : rig.part<QWidget>("Panel4")->findChildren<QLabel*>()) {
+      if (label->text().isEmpty()) continue;
+      const QString name = label->objectName();
+      const QFontMetrics metrics(label->font());
+      QVERIFY2(metrics.horizontalAdvance(label->text()) <= label->width(),
+               qPrintable(name + " is too narrow"));
+      QVERIFY2(metrics.tightBoundingRect(label->text()).height() <= label->height(),
+               qPrintable(name + " is too low"));
+      if (name != QLatin1String("Label2") && name != QLatin1String("Label27"))
+        QCOMPARE(QFontInfo(label->font()).family(), face);
+    }
+  }
+
+  // Regression: a face without Cyrillic silently borrows glyphs from another.
+  void everyRussianTextOfTheWindowHasItsGlyphsInItsOwnFace() {
+    Rig rig;
+    rig.open();
+    QStringList missing;
+    auto check = [&](const QFont& font, const QString& text, const QString& where) {
+      const QFontMetrics metrics(font);
+      for (char32_t c : text.toUcs4())
+        if (c > 32 && !metrics.inFontUcs4(c))
+          missing << where + QStringLiteral(": ") + QString::fromUcs4(&c, 1);
+    };
+    for (QLabel* label : rig.window->findChildren<QLabel*>())
+      check(label->font(), label->text(), label->objectName());
+    for (QPushButton* b : rig.window->findChildren<QPushButton*>())
+      check(b->font(), b->text(), b->objectName());
+    auto* memo = rig.part<QPlainTextEdit>("Memo1");
+    check(memo->font(), memo->toPlainText(), QStringLiteral("Memo1"));
+    for (QAction* a : rig.window->menuBar()->findChildren<QAction*>())
+      check(rig.window->menuBar()->font(), a->text(), a->objectName());
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char(' '))));
+    QVERIFY(QFontInfo(gameFont(12)).exactMatch());
+    QVERIFY(QFontInfo(monoFont(16, true)).exactMatch());
+  }
+
+  void theMenuHasItsItemsSeparatorsAndIcons() {
+    Rig rig;
+    QStringList shape;
+    for (QAction* top : rig.window->menuBar()->actions()) {
+      shape << top->text() + QLatin1Char(':');
+      for (QAction* a : top->menu()->actions())
+        shape << (a->isSeparator() ? QStringLiteral("-") : a->text() + (a->icon().isNull() ? "" : "*"));
+    }
+    QCOMPARE(shape.join(QLatin1Char(' ')),
+             QStringLiteral("Игра: Загрузить* Сохранить* - Меню - Выход* Команды: Мутировать + - Ход "
+                            "Помощь: Справка* - О программе*"));
+  }
+
+  void theHelpHasFiveSectionsOfShortLines() {
+    Rig rig;
+    const QStringList lines = rig.part<QPlainTextEdit>("Memo1")->toPlainText().split(QLatin1Char('\n'));
+    QStringList headings;
+    int rules = 0;
+    for (const QString& line : lines) {
+      QVERIFY2(line.size() <= 50, qPrintable(line));
+      if (line.startsWith(QStringLiteral("*******"))) headings << line;
+      if (line == QString(38, QLatin1Char('_'))) ++rules;
+    }
+    QCOMPARE(
+        headings,
+        (QStringList{QStringLiteral("******* НЕМНОГО ИСТОРИИ."), QStringLiteral("******* НАЧАЛО ИГРЫ."),
+                     QStringLiteral("******* ОПИСАНИЕ ХАРАКТЕРИСТИК"), QStringLiteral("******* СИСТЕМА БОЯ"),
+                     QStringLiteral("******* ОБЩАЯ ИНФОРМАЦИЯ")}));
+    QCOMPARE(rules, 4);
+    // Each rule closes the section before the next heading.
+    for (int i = 1; i < 5; ++i) {
+      const int at = lines.indexOf(headings[i]);
+      QVERIFY(lines.mid(at - 3, 3).contains(QString(38, QLatin1Char('_'))));
+    }
+    QVERIFY(rig.part<QPlainTextEdit>("Memo1")->isReadOnly());
+    QCOMPARE(rig.part<QPlainTextEdit>("Memo1")->focusPolicy(), Qt::ClickFocus);
+  }
+};
+
+KLEBONY_UI_TEST(GameWindowLayoutTest)
+
+}  // namespace klebony
+
+#include "game_window_layout_test.moc"
