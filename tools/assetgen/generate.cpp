@@ -76,23 +76,32 @@ Image overChecker(const Image& rgba, int zoom) {
   return enlarge(out, zoom);
 }
 
+// Lays pictures out in rows; the page is painted once at the end.
 struct Layout {
-  Image page{1, 1, kPaper};
-  int x = kGap, y = kGap, rowHeight = 0;
-  void place(const Image& img) {
+  struct Placed {
+    Image img;
+    int x, y;
+  };
+  std::vector<Placed> placed;
+  int x = kGap, y = kGap, rowHeight = 0, width = 0, height = 0;
+  void place(Image img) {
     if (x + img.width > 1400 && x > kGap) newRow();
-    Image grown(std::max(page.width, x + img.width + kGap), std::max(page.height, y + img.height + kGap),
-                kPaper);
-    blit(grown, page, 0, 0, false);
-    blit(grown, img, x, y, false);
-    page = std::move(grown);
-    x += img.width + 3 * kGap;
+    width = std::max(width, x + img.width + kGap);
+    height = std::max(height, y + img.height + kGap);
     rowHeight = std::max(rowHeight, img.height);
+    const int w = img.width;
+    placed.push_back({std::move(img), x, y});
+    x += w + 3 * kGap;
   }
   void newRow() {
     x = kGap;
     y += rowHeight + 3 * kGap;
     rowHeight = 0;
+  }
+  Image page() const {
+    Image out(width, height, kPaper);
+    for (const Placed& p : placed) blit(out, p.img, p.x, p.y, false);
+    return out;
   }
 };
 
@@ -144,7 +153,7 @@ Bytes contactSheet() {
     l.place(overChecker(i, kZoom));
   l.newRow();
   for (int size : {16, 32, 48, 64, 128, 256}) l.place(overChecker(appIcon(size), size <= 64 ? 4 : 1));
-  return encodePng(l.page, PngKind::Rgb);
+  return encodePng(l.page(), PngKind::Rgb);
 }
 
 Bytes boardPreview(bool deuteranopia) {
