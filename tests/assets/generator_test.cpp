@@ -1,5 +1,6 @@
 // The generator itself: its file formats, and that it reproduces the committed tree.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>

@@ -138,7 +138,9 @@ Bytes contactSheet() {
   l.place(framesOver(twinkleSheet(), 7, 7, nullptr, kBlack));
   l.place(framesOver(twinkleSheet(), 7, 7, &texture, kBlack));
   l.newRow();
+  l.place(framesOver(markerSheet(), 12, 12, &texture, kBlack));
   l.place(framesOver(heartSheet(), 32, 32, nullptr, rgb(192, 192, 192)));
+  l.place(framesOver(heartSheet(), 32, 32, &texture, kBlack));
   l.newRow();
   l.place(enlarge(texture, 2));
   Image tiled(200, 200);

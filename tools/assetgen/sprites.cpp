@@ -49,16 +49,19 @@ Image heartFrame(double scale) {
   return f;
 }
 
-Image twinkleFrame(int size) {
+// A cross of the given reach with diagonal rays of their own reach; the star turns
+// at its brightest by swapping which rays are long.
+Image twinkleFrame(int reach, int diagonal) {
   Image f(7, 7);
   const Rgba core = rgb(230, 255, 255), arm = rgb(0, 255, 255), tip = rgb(0, 150, 210);
-  f.at(3, 3) = size == 0 ? arm : core;
-  for (int r = 1; r <= size; ++r) {
-    const Rgba c = r == size ? tip : arm;
+  f.at(3, 3) = reach == 0 ? arm : core;
+  for (int r = 1; r <= reach; ++r) {
+    const Rgba c = r == reach ? tip : arm;
     f.at(3 + r, 3) = f.at(3 - r, 3) = f.at(3, 3 + r) = f.at(3, 3 - r) = c;
   }
-  if (size >= 3) {
-    f.at(2, 2) = f.at(4, 2) = f.at(2, 4) = f.at(4, 4) = tip;
+  for (int r = 1; r <= diagonal; ++r) {
+    const Rgba c = r == diagonal ? tip : arm;
+    f.at(3 + r, 3 + r) = f.at(3 - r, 3 + r) = f.at(3 + r, 3 - r) = f.at(3 - r, 3 - r) = c;
   }
   return f;
 }
@@ -77,7 +80,8 @@ Image heartSheet() {
 
 Image twinkleSheet() {
   std::vector<Image> frames;
-  for (int size : {0, 1, 2, 3, 3, 2, 1, 0}) frames.push_back(twinkleFrame(size));
+  const int shape[8][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 1}, {1, 2}, {2, 0}, {1, 0}, {0, 0}};
+  for (const auto& s : shape) frames.push_back(twinkleFrame(s[0], s[1]));
   return maskedSheet({frames});
 }
 
