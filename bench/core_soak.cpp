@@ -12,12 +12,13 @@ namespace {
 using klebony::soak::Ending;
 
 void BM_WholeGames(benchmark::State& state) {
-  const int turnLimit = static_cast<int>(state.range(0));
+  const auto variant = static_cast<klebony::soak::Variant>(state.range(0));
+  const int turnLimit = static_cast<int>(state.range(1));
   uint64_t seed = 1;
   int64_t games = 0, turns = 0, victories = 0, defeats = 0, unfinished = 0;
   std::vector<int> lengths;
   for (auto _ : state) {
-    const klebony::soak::GameResult r = klebony::soak::playGame(seed++, turnLimit);
+    const klebony::soak::GameResult r = klebony::soak::playGame(seed++, turnLimit, variant);
     ++games;
     turns += r.turns;
     victories += r.ending == Ending::Victory;
@@ -40,8 +41,11 @@ void BM_WholeGames(benchmark::State& state) {
     state.counters["len_max"] = lengths.back();
   }
 }
-// Finished games only count toward the lengths; the limit is far above a usual game.
-BENCHMARK(BM_WholeGames)->Arg(3000)->Iterations(2000)->Unit(benchmark::kMillisecond);
+// Arguments: the kind of start (0 normal, 1 crowded, 2 lone) and the turn limit,
+// far above a usual game; only finished games count toward the lengths.
+BENCHMARK(BM_WholeGames)->Args({0, 3000})->Iterations(2000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeGames)->Args({1, 3000})->Iterations(1000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WholeGames)->Args({2, 3000})->Iterations(1000)->Unit(benchmark::kMillisecond);
 
 // One end of turn late in a game, where the board is full and battles are many.
 void BM_EndTurnFullBoard(benchmark::State& state) {

@@ -72,9 +72,12 @@ void mutationPhase(Game& game, int k) {
 // organism always has one in play, but a loaded file may say otherwise, and the
 // draw below must not run for ever.
 bool hasCaptureTarget(const World& world, int k) {
+  auto other = [&world, k](int x, int y) { return onBoard(x, y) && world.cell(x, y).owner != k; };
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y)
-      if (world.cell(x, y).owner != k && touchesOwner(world, x, y, k)) return true;
+      if (world.cell(x, y).owner == k &&
+          (other(x - 1, y) || other(x + 1, y) || other(x, y - 1) || other(x, y + 1)))
+        return true;
   return false;
 }
 

@@ -31,6 +31,21 @@ TEST(SabotageTentacle, TheLastTentacleTravelsAgain) {
   EXPECT_EQ(t.org(1).tentacles[3].travel, 0);
 }
 
+TEST(SabotageTentacle, ALoneTentacleOfLevelTenStrikesEveryEighthTurn) {
+  SabotageGame t(kPlayer, 1);
+  t.org(kPlayer).tentacles[0].travel = 0;
+  t.org(kPlayer).urschup = 10;
+  t.org(2).schip = 5;
+  for (int step = 1; step <= 24; ++step) {
+    if (step % 8 == 0) t.draws({2, 11});
+    tentacleStep(t.game, kPlayer);
+  }
+  EXPECT_EQ(t.org(2).schip, 2);
+  EXPECT_EQ(t.org(kPlayer).tentacles[0], (Tentacle{true, 0}));
+  EXPECT_EQ(t.rec.lines.size(), 3u);
+  EXPECT_EQ(t.game.random.queued(), 0u);
+}
+
 TEST(SabotageTentacle, OneOfSeveralDisappearsAndFreesItsSlot) {
   SabotageGame t(2, 3);
   t.draws({0, 0});

@@ -2,8 +2,10 @@
 // Whole games played through the window's own operations by a random player
 // against the four computer organisms. Shared by the soak test and the soak
 // benchmark, so it needs nothing but the rules.
+#include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <utility>
@@ -17,6 +19,13 @@
 namespace klebony::soak {
 
 enum class Ending { Victory, Defeat, TurnLimit };
+
+// Normal games start as the window starts them. Crowded games hand the computer
+// organisms a stock and room to grow from the first turn, so that contact,
+// battles, mutations past aggression 20, tentacles, sabotage and the player's
+// defeat come early. Lone games leave one computer organism, close to a strong
+// player with keen sensors, so that games end in victory too.
+enum class Variant { Normal, Crowded, Lone };
 
 struct GameResult {
   Ending ending = Ending::TurnLimit;
@@ -71,10 +80,56 @@ class RandomPlayer {
     }
     static constexpr int dx[] = {1, -1, 0, 0};
     static constexpr int dy[] = {0, 0, 1, -1};
+    // Half the time head for the nearest enemy, attacking it once it is next to the body.
+    if (pick(2) == 0) {
+      if (const auto target = towardsEnemy(game, cells)) {
+        onCellHover(game, target->first, target->second);
+        onCellClick(game, target->first, target->second);
+        return;
+      }
+    }
     const auto [x, y] = cells[pick(static_cast<int>(cells.size()))];
     const int d = pick(4);
     onCellHover(game, x + dx[d], y + dy[d]);
     onCellClick(game, x + dx[d], y + dy[d]);
+  }
+
+  // The cell next to the body that lies closest to an enemy cell, by a
+  // breadth-first walk out of every enemy cell.
+  static std::optional<std::pair<int, int>> towardsEnemy(const Game& game,
+                                                         const std::vector<std::pair<int, int>>& body) {
+    static constexpr int dx[] = {1, -1, 0, 0};
+    static constexpr int dy[] = {0, 0, 1, -1};
+    std::array<std::array<int, kBoardSize>, kBoardSize> distance;
+    std::array<int, kBoardSize * kBoardSize> queue;  // x * kBoardSize + y
+    int tail = 0;
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        const bool enemy = game.world.cell(x, y).owner < kOpponentCount;
+        distance[x][y] = enemy ? 0 : -1;
+        if (enemy) queue[tail++] = x * kBoardSize + y;
+      }
+    for (int head = 0; head < tail; ++head) {
+      const int x = queue[head] / kBoardSize, y = queue[head] % kBoardSize;
+      for (int d = 0; d < 4; ++d) {
+        const int nx = x + dx[d], ny = y + dy[d];
+        if (nx < 0 || ny < 0 || nx >= kBoardSize || ny >= kBoardSize || distance[nx][ny] >= 0) continue;
+        distance[nx][ny] = distance[x][y] + 1;
+        queue[tail++] = nx * kBoardSize + ny;
+      }
+    }
+    std::optional<std::pair<int, int>> best;
+    int bestDistance = -1;
+    for (const auto& [x, y] : body)
+      for (int d = 0; d < 4; ++d) {
+        const int nx = x + dx[d], ny = y + dy[d];
+        if (!onBoard(nx, ny) || game.world.cell(nx, ny).owner == kPlayer || distance[nx][ny] < 0) continue;
+        if (!best || distance[nx][ny] < bestDistance) {
+          best = {nx, ny};
+          bestDistance = distance[nx][ny];
+        }
+      }
+    return best;
   }
 
   void mutate(Game& game) {
@@ -89,7 +144,8 @@ class RandomPlayer {
   std::mt19937_64 choice_;
 };
 
-inline GameResult playGame(uint64_t seed, int turnLimit, const TurnCheck& check = {}) {
+inline GameResult playGame(uint64_t seed, int turnLimit, Variant variant = Variant::Normal,
+                           const TurnCheck& check = {}) {
   Game game;
   EndWatcher watcher;
   game.outcomes = &watcher;
@@ -97,6 +153,32 @@ inline GameResult playGame(uint64_t seed, int turnLimit, const TurnCheck& check 
   game.window.eName = "Солдат";
   newGame(game);
   game.world.gameReady = true;
+  if (variant == Variant::Crowded)
+    for (int k = 0; k < kOpponentCount; ++k) {
+      game.world.organisms[k].amin = 20000;
+      game.world.organisms[k].agsize = 200;
+    }
+  if (variant == Variant::Lone) {
+    for (auto& column : game.world.board)
+      for (Cell& c : column)
+        if (c.owner < kOpponentCount) {
+          c.owner = kFree;
+          c.strip = stripRow(kFree);
+        }
+    for (int k = 1; k < kOpponentCount; ++k) {
+      game.world.organisms[k].size = 0;
+      game.world.organisms[k].alive = false;
+    }
+    // The survivor starts a few cells from the player (whose cell the set-up hovers).
+    const int x = game.window.hoverX < kBoardSize / 2 ? game.window.hoverX + 4 : game.window.hoverX - 4;
+    game.world.cell(x, game.window.hoverY).owner = 0;
+    assignStrip(game.world, x, game.window.hoverY, 0);
+    Organism& p = game.world.organisms[kPlayer];
+    p.schip = 40;
+    p.sensor = 5;
+    p.agsize = 400;
+    recomputeVisibility(game.world);
+  }
   RandomPlayer player(seed ^ 0x9e3779b97f4a7c15ULL);
 
   GameResult result;

@@ -60,15 +60,16 @@ int gamesToPlay() {
     const int n = std::atoi(env);
     if (n > 0) return n;
   }
-  return 300;
+  return 240;
 }
 
 TEST(Soak, WholeGamesKeepTheWorldConsistent) {
-  constexpr int kTurnLimit = 300;
+  constexpr int kTurnLimit = 250;
   const int games = gamesToPlay();
-  int victories = 0, defeats = 0, unfinished = 0;
+  int victories = 0, defeats = 0, unfinished = 0;  // over all three kinds of start
   for (int g = 0; g < games; ++g) {
-    const soak::GameResult r = soak::playGame(1000 + g, kTurnLimit, checkWorld);
+    const auto variant = static_cast<soak::Variant>(g % 3);
+    const soak::GameResult r = soak::playGame(1000 + g, kTurnLimit, variant, checkWorld);
     ASSERT_EQ(r.fault, "") << "seed " << 1000 + g;
     victories += r.ending == soak::Ending::Victory;
     defeats += r.ending == soak::Ending::Defeat;
@@ -77,8 +78,9 @@ TEST(Soak, WholeGamesKeepTheWorldConsistent) {
   RecordProperty("victories", victories);
   RecordProperty("defeats", defeats);
   RecordProperty("unfinished", unfinished);
-  // The random player does not play well, but the games must come to an end at all.
-  EXPECT_GT(victories + defeats, 0);
+  // Most games outlast the limit, but both endings must come up.
+  EXPECT_GT(victories, 0);
+  EXPECT_GT(defeats, 0);
 }
 
 }  // namespace
