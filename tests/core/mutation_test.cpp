@@ -18,19 +18,6 @@ class ControlsRecorder : public test::Recorder {
   void controlsChanged() override { ++controls; }
 };
 
-TEST(MutationPrice, NewGameLevelsCostWhatThePlayerIsTold) {
-  TestGame t;
-  const Organism& p = t.org(kPlayer);
-  const std::pair<Characteristic, int32_t> prices[] = {
-      {Characteristic::live, 140},    {Characteristic::reg, 300},    {Characteristic::speed, 2000},
-      {Characteristic::agsize, 5},    {Characteristic::sensor, 500}, {Characteristic::kolschup, 200},
-      {Characteristic::urschup, 600}, {Characteristic::schip, 30},   {Characteristic::lezvie, 30},
-      {Characteristic::kleschni, 30}, {Characteristic::hvost, 30},   {Characteristic::spory, 30},
-      {Characteristic::zschip, 80},   {Characteristic::zlezvie, 80}, {Characteristic::zkleschni, 80},
-      {Characteristic::zhvost, 80},   {Characteristic::zspory, 80}};
-  for (auto [c, price] : prices) EXPECT_EQ(mutationCost(p, c), price) << captionLabel(c);
-}
-
 TEST(MutationPrice, GrowsWithLevelButAggressionStaysFlat) {
   TestGame t;
   Organism& p = t.org(kPlayer);

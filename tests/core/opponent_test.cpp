@@ -92,32 +92,6 @@ TEST(OpponentMutation, CappedDrawsChangeNothingWhateverTheStock) {
   EXPECT_EQ(o.amin, 900000 - 9000);
 }
 
-TEST(OpponentMutation, EveryTableRowRaisesItsCharacteristic) {
-  const std::pair<int, int32_t Organism::*> rows[] = {
-      {10, &Organism::sensor},    {13, &Organism::urschup}, {30, &Organism::zschip},
-      {31, &Organism::kleschni},  {33, &Organism::zlezvie}, {34, &Organism::lezvie},
-      {36, &Organism::zkleschni}, {37, &Organism::schip},   {39, &Organism::zhvost},
-      {40, &Organism::speed},     {42, &Organism::zspory},  {43, &Organism::reg},
-      {47, &Organism::kolschup},  {49, &Organism::live},    {50, &Organism::hvost},
-      {51, &Organism::spory}};
-  for (auto [r, field] : rows) {
-    OpponentGame t;
-    t.org(0).amin = 900000;
-    const int32_t before = t.org(0).*field;
-    t.draws({r, 1, 0});
-    opponentTurn(t.game, 0);
-    EXPECT_EQ(t.org(0).*field, before + 1) << r;
-    EXPECT_LT(t.org(0).amin, 900000) << r;
-  }
-  for (int r : {0, 9, 11, 12, 14, 29, 32, 35, 38, 41, 44, 45, 46, 48}) {
-    OpponentGame t;
-    t.org(0).amin = 900000;
-    t.draws({r, 1, 0});
-    opponentTurn(t.game, 0);
-    EXPECT_EQ(t.org(0).amin, 900000) << r;
-  }
-}
-
 TEST(OpponentCapture, DrawsUntilANeighbourOfItsBodyComesUp) {
   OpponentGame t;
   t.org(0).agsize = 5;  // no mutation draw first

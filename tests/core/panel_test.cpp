@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <set>
 
 #include "panel.h"
 #include "support.h"
@@ -192,15 +191,6 @@ TEST(PanelLabels, NamesAreReadOnlyForLabel1ToLabel29) {
   for (const char* bad : {"Label0", "Label30", "Label012", "Label", "label3", "Label3x", "Label-3", "Label+3",
                           " Label3", "Llive", "", "Label99999999999999999999"})
     EXPECT_EQ(panelLabelNumber(bad), std::nullopt) << bad;
-}
-
-TEST(PanelLabels, ValueLabelNamesAreTheControlNames) {
-  EXPECT_STREQ(valueLabelName(ValueLabel::Llive), "Llive");
-  EXPECT_STREQ(valueLabelName(ValueLabel::LZkleschni), "LZkleschni");
-  EXPECT_STREQ(valueLabelName(ValueLabel::Lamin), "Lamin");
-  std::set<std::string> names;
-  for (int i = 0; i < kValueLabelCount; ++i) names.insert(valueLabelName(static_cast<ValueLabel>(i)));
-  EXPECT_EQ(names.size(), static_cast<size_t>(kValueLabelCount));
 }
 
 }  // namespace
