@@ -47,7 +47,8 @@ BENCHMARK(BM_WholeGames)->Args({0, 3000})->Iterations(2000)->Unit(benchmark::kMi
 BENCHMARK(BM_WholeGames)->Args({1, 3000})->Iterations(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WholeGames)->Args({2, 3000})->Iterations(1000)->Unit(benchmark::kMillisecond);
 
-// One end of turn late in a game, where the board is full and battles are many.
+// One end of turn late in a game that the player leaves alone: large
+// organisms, many tentacles and battles between the computer organisms.
 void BM_EndTurnFullBoard(benchmark::State& state) {
   for (auto _ : state) {
     state.PauseTiming();
