@@ -101,6 +101,77 @@ class GameBoardDrawingTest : public QObject {
       }
   }
 
+  // The board is painted row by row in one pass; it must give exactly the
+  // pixels of "black, then drawSprite for each visible cell", and step the
+  // cells in the rules' order (column by column) with the same draws.
+  void theBoardStepPaintsWhatDrawSpriteWouldAndStepsInTheRulesOrder() {
+    const QImage& sheet = Assets::get().Im_m;
+    World world;
+    Random shape;
+    shape.seed(5);
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        assignStrip(world, x, y, shape(6));
+        Cell& c = world.cell(x, y);
+        c.visible = shape(3) != 0;
+        c.px = x * kCellPixels;
+        c.py = y * kCellPixels;
+        c.frame = shape(6);
+        c.tick = shape(100);
+        c.period = shape(200);
+      }
+    // Cells no game makes: a frame off the sheet, a cell out of its square.
+    world.cell(3, 4).frame = 9;
+    world.cell(3, 4).visible = true;
+    world.cell(7, 7).px = 430;
+    world.cell(7, 7).visible = true;
+    world.cell(35, 7).visible = false;  // where the odd one lands
+    World reference = world;
+    QImage expected(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+    expected.fill(Qt::black);
+    Random expectedDraws;
+    expectedDraws.seed(9);
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        Cell& c = reference.cell(x, y);
+        if (!c.visible) continue;
+        drawSprite(Sprite{&sheet, 12 * c.frame, c.strip, 12 * c.frame, c.strip + 12, 12, 12}, expected, c.px,
+                   c.py);
+        stepCellAnimation(c, expectedDraws);
+      }
+
+    QImage board(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+    board.fill(Qt::red);
+    Random draws;
+    draws.seed(9);
+    for (int step = 0; step < 3; ++step) {
+      drawCells(world, draws, sheet, board);
+      if (step == 0) QCOMPARE(board, expected);
+    }
+    for (int step = 1; step < 3; ++step)
+      for (int x = 0; x < kBoardSize; ++x)
+        for (int y = 0; y < kBoardSize; ++y)
+          if (reference.cell(x, y).visible) stepCellAnimation(reference.cell(x, y), expectedDraws);
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        QCOMPARE(world.cell(x, y).frame, reference.cell(x, y).frame);
+        QCOMPARE(world.cell(x, y).period, reference.cell(x, y).period);
+      }
+  }
+
+  void theHeartIsDrawnMaskedOverSilver() {
+    const QImage& sheet = Assets::get().Im_s;
+    QImage heart(32, 32, QImage::Format_RGB32);
+    heart.fill(QColor(192, 192, 192));
+    AnimatedSprite beat;
+    beat.sprites = cutFrames(sheet, kHeartFrames, 32, 32);
+    beat.frame = 2;
+    drawAndStep(beat, heart);
+    for (int j = 0; j < 32; ++j)
+      for (int i = 0; i < 32; ++i)
+        QCOMPARE(heart.pixel(i, j), expectedOver(qRgb(192, 192, 192), sheet, beat.sprites[2], i, j));
+  }
+
   void theMarkerAndTheHeartSettleOnTwoStepsPerFrameAfterTheirFirstCycle() {
     QImage target(32, 32, QImage::Format_RGB32);
     AnimatedSprite heart;
