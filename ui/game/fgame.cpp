@@ -414,6 +414,4 @@ void FGame::changeEvent(QEvent* event) {
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) d->formActivate();
 }
 
-bool FGame::eventFilter(QObject* watched, QEvent* event) { return QMainWindow::eventFilter(watched, event); }
-
 }  // namespace klebony

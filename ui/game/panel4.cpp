@@ -134,7 +134,7 @@ Panel4::Panel4(QWidget* parent) : QFrame(parent) {
   bmut_ = new QPushButton(QStringLiteral("Мутация +"), this);
   bmut_->setObjectName(QStringLiteral("BMut"));
   bmut_->setGeometry(232, 364, 80, 19);
-  bmut_->setFont(bold);
+  bmut_->setFont(regular);
   connect(bmut_, &QPushButton::clicked, this, &Panel4::bmutClicked);
 
   new LegendBox(this);
