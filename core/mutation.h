@@ -10,16 +10,30 @@ namespace klebony {
 
 // In the order in which a click is matched and the captions stand in the panel.
 enum class Characteristic {
-  live, reg, speed, agsize, sensor, kolschup, urschup,
-  schip, lezvie, kleschni, hvost, spory,
-  zschip, zlezvie, zkleschni, zhvost, zspory
+  live,
+  reg,
+  speed,
+  agsize,
+  sensor,
+  kolschup,
+  urschup,
+  schip,
+  lezvie,
+  kleschni,
+  hvost,
+  spory,
+  zschip,
+  zlezvie,
+  zkleschni,
+  zhvost,
+  zspory
 };
 inline constexpr int kCharacteristicCount = 17;
 inline constexpr std::array<Characteristic, kCharacteristicCount> kCharacteristics = {
-    Characteristic::live,     Characteristic::reg,    Characteristic::speed,  Characteristic::agsize,
-    Characteristic::sensor,   Characteristic::kolschup, Characteristic::urschup, Characteristic::schip,
-    Characteristic::lezvie,   Characteristic::kleschni, Characteristic::hvost, Characteristic::spory,
-    Characteristic::zschip,   Characteristic::zlezvie, Characteristic::zkleschni, Characteristic::zhvost,
+    Characteristic::live,   Characteristic::reg,      Characteristic::speed,     Characteristic::agsize,
+    Characteristic::sensor, Characteristic::kolschup, Characteristic::urschup,   Characteristic::schip,
+    Characteristic::lezvie, Characteristic::kleschni, Characteristic::hvost,     Characteristic::spory,
+    Characteristic::zschip, Characteristic::zlezvie,  Characteristic::zkleschni, Characteristic::zhvost,
     Characteristic::zspory};
 
 enum class MutationOutcome { AlreadyMutated, Applied, Refused };

@@ -10,9 +10,26 @@
 namespace klebony {
 
 enum class ValueLabel {
-  Llive, Lreg, Lspeed, Lsize, Lagsize, Lsensor, Lkolschup, Lurschup, Lbitv,
-  Lschip, Llezvie, Lkleschni, Lhvost, Lspory,
-  LZschip, LZlezvie, LZkleschni, LZhvost, LZspory, Lamin
+  Llive,
+  Lreg,
+  Lspeed,
+  Lsize,
+  Lagsize,
+  Lsensor,
+  Lkolschup,
+  Lurschup,
+  Lbitv,
+  Lschip,
+  Llezvie,
+  Lkleschni,
+  Lhvost,
+  Lspory,
+  LZschip,
+  LZlezvie,
+  LZkleschni,
+  LZhvost,
+  LZspory,
+  Lamin
 };
 inline constexpr int kValueLabelCount = 20;
 const char* valueLabelName(ValueLabel label);

@@ -38,8 +38,8 @@ void T1Timer(Game& game);
 void T2Timer(Game& game);
 
 // ---- the window's commands
-void N2Click(Game& game);      // "Меню", Delete, the end of a game
-void N10Click(Game& game);     // "Справка", F1: show or hide the help
+void N2Click(Game& game);        // "Меню", Delete, the end of a game
+void N10Click(Game& game);       // "Справка", F1: show or hide the help
 void BEndHelpClick(Game& game);  // "Закрыть"
 // The window brought in line with a game that has just been loaded.
 void afterGameLoaded(Game& game);

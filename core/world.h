@@ -6,13 +6,13 @@
 
 namespace klebony {
 
-inline constexpr int kBoardSize = 36;      // cells per side
-inline constexpr int kCellPixels = 12;     // a cell is 12 x 12 pixels on the board picture
+inline constexpr int kBoardSize = 36;   // cells per side
+inline constexpr int kCellPixels = 12;  // a cell is 12 x 12 pixels on the board picture
 inline constexpr int kBoardPixels = kBoardSize * kCellPixels;
-inline constexpr int kOrganismCount = 5;   // 0..3 computer organisms, 4 the player
+inline constexpr int kOrganismCount = 5;  // 0..3 computer organisms, 4 the player
 inline constexpr int kOpponentCount = 4;
 inline constexpr int kPlayer = 4;
-inline constexpr int kFree = 5;            // owner code of a free cell
+inline constexpr int kFree = 5;  // owner code of a free cell
 inline constexpr int kTentacleSlots = 20;
 inline constexpr int kCellFrames = 6;
 inline constexpr int kAminCap = 900000;

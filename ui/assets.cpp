@@ -49,7 +49,8 @@ const Assets& Assets::get() {
     a.iconExit = icon("menu_exit");
     a.iconAbout = icon("menu_about");
     a.iconHelp = icon("menu_help");
-    for (int s : {16, 32, 48, 64, 128, 256}) a.appIcon.addFile(QStringLiteral(":/icons/klebony-%1.png").arg(s));
+    for (int s : {16, 32, 48, 64, 128, 256})
+      a.appIcon.addFile(QStringLiteral(":/icons/klebony-%1.png").arg(s));
     return a;
   }();
   return assets;

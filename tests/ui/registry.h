@@ -19,7 +19,6 @@ struct Registration {
 
 }  // namespace klebony::uitest
 
-#define KLEBONY_UI_TEST(Class)                                              \
-  static const klebony::uitest::Registration registration_##Class{[] {      \
-    return std::unique_ptr<QObject>(new Class);                             \
-  }};
+#define KLEBONY_UI_TEST(Class)                                     \
+  static const klebony::uitest::Registration registration_##Class{ \
+      [] { return std::unique_ptr<QObject>(new Class); }};
