@@ -9,7 +9,7 @@ packages=(cmake g++ make pkg-config
   fonts-comfortaa fonts-sil-andika fonts-dejavu-core)
 if [[ $what == test ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    xvfb xauth xdotool x11-utils imagemagick)
+    xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)
 fi
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 
@@ -127,6 +128,7 @@ class ShellDialogsTest : public QObject {
 
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
+    QCOMPARE(about.Memo1->verticalScrollBar()->maximum(), 0);  // every line in view, the date too
     QTest::mouseClick(about.Label1, Qt::LeftButton);
     QTest::mouseClick(about.Label2, Qt::LeftButton);
     QTest::mouseClick(about.Memo1->viewport(), Qt::LeftButton);

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <memory>
 
 #include "assets.h"
 #include "desktop.h"
@@ -33,6 +34,64 @@ void reportFirstPaint() {
   std::fprintf(stderr, "first-paint %lld\n", static_cast<long long>(ms));
   std::fflush(stderr);
 }
+
+// The game, the ports and the four windows. The start screen is made and
+// painted first; the game window, the name dialog and the about box follow
+// in that order right after its first paint, or at once when the player is
+// quicker than that.
+class Shell {
+ public:
+  explicit Shell(const Assets& assets)
+      : sound_(findSoundFolder()),
+        ports_{&messages_, &files_, &sound_, &desktop_},
+        menu_klebon_(game_, assets, sound_) {
+    menu_klebon_.setGameWindow([this] {
+      createWindows();
+      FGame_->showModal();
+    });
+    menu_klebon_.setSettingsDialog([this] {
+      createWindows();
+      FNastroiki_->exec();
+    });
+    QObject::connect(&menu_klebon_, &Tmenu_klebon::closed, &menu_klebon_, [] { QCoreApplication::exit(0); });
+    QObject::connect(&menu_klebon_, &Tmenu_klebon::firstPainted, &menu_klebon_, [this] {
+      reportFirstPaint();
+      QTimer::singleShot(0, &menu_klebon_, [this] {
+        createWindows();
+        sound_.preload();
+      });
+    });
+  }
+
+  void start() { menu_klebon_.show(); }
+
+ private:
+  void createWindows() {
+    if (FGame_) return;
+    FGame_ = std::make_unique<FGame>(game_, ports_);
+    FNastroiki_ = std::make_unique<TFNastroiki>(game_);
+    FOProgramme_ = std::make_unique<TFOProgramme>(desktop_);
+    QObject::connect(FGame_.get(), &FGame::aboutRequested, FOProgramme_.get(),
+                     [this] { FOProgramme_->exec(); });
+    QObject::connect(FGame_.get(), &FGame::quitRequested, &menu_klebon_, [this] {
+      menu_klebon_.quitFromGame();
+      // Ends every running event loop, the game window's modal one included,
+      // and then the application's own.
+      QCoreApplication::exit(0);
+    });
+  }
+
+  Game game_;
+  QtMessagePort messages_;
+  QtFileDialogPort files_;
+  QtSoundPort sound_;
+  QtDesktopPort desktop_;
+  const Ports ports_;
+  Tmenu_klebon menu_klebon_;  // declared before the other windows, so destroyed after them
+  std::unique_ptr<FGame> FGame_;
+  std::unique_ptr<TFNastroiki> FNastroiki_;
+  std::unique_ptr<TFOProgramme> FOProgramme_;
+};
 
 }  // namespace
 
@@ -101,35 +160,8 @@ int runKlebony(int argc, char** argv) {
     const Assets& assets = Assets::get();
     QApplication::setWindowIcon(assets.appIcon);
 
-    Game game;
-    QtMessagePort messages;
-    QtFileDialogPort files;
-    QtSoundPort sound(findSoundFolder());
-    QtDesktopPort desktop;
-    const Ports ports{&messages, &files, &sound, &desktop};
-
-    // The four windows, in their order.
-    Tmenu_klebon menu_klebon(game, assets, sound);
-    FGame FGame(game, ports);
-    TFNastroiki FNastroiki(game);
-    TFOProgramme FOProgramme(desktop);
-
-    menu_klebon.setGameWindow([&FGame] { FGame.showModal(); });
-    menu_klebon.setSettingsDialog([&FNastroiki] { FNastroiki.exec(); });
-    QObject::connect(&FGame, &klebony::FGame::aboutRequested, &FOProgramme,
-                     [&FOProgramme] { FOProgramme.exec(); });
-    QObject::connect(&FGame, &klebony::FGame::quitRequested, &menu_klebon, [&] {
-      menu_klebon.quitFromGame();
-      FGame.hide();  // ends its modal showing; the start screen then closes
-    });
-    QObject::connect(&menu_klebon, &Tmenu_klebon::closed, &app, [] { QCoreApplication::exit(0); });
-    QObject::connect(&menu_klebon, &Tmenu_klebon::firstPainted, &sound, [&sound] {
-      reportFirstPaint();
-      // The sounds load once the start screen is on the screen.
-      QTimer::singleShot(0, &sound, &QtSoundPort::preload);
-    });
-
-    menu_klebon.show();
+    Shell shell(assets);
+    shell.start();
     return app.exec();
   } catch (const std::exception& e) {
     showFatalError(QString::fromUtf8(e.what()));

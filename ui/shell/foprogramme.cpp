@@ -1,5 +1,6 @@
 #include "foprogramme.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -41,7 +42,12 @@ TFOProgramme::TFOProgramme(DesktopPort& desktop, QWidget* parent) : QDialog(pare
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setGeometry(2, 28, 277, 153);
   Memo1->setReadOnly(true);
-  Memo1->setFont(gameFont(13));
+  // The desktop's plain face, small as a memo's: the game face's tall lines
+  // would hide the date below a scroll bar.
+  QFont memoFont = QApplication::font();
+  memoFont.setPixelSize(11);
+  Memo1->setFont(memoFont);
+  Memo1->document()->setDocumentMargin(3);
   QPalette memo = Memo1->palette();
   memo.setColor(QPalette::Base, QColor(192, 192, 192));
   memo.setColor(QPalette::Text, Qt::black);

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The whole program as a player drives it: "Игра", a click on the board, a
+# few turns, a save through the file dialog, back with Delete, "Игра" again
+# and Esc. The program must end with status 0 and the file must load.
+# Usage: e2e_game.sh BIN_DIR
+set -euo pipefail
+bin=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+
+if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
+  echo "skipped: xvfb-run or xdotool is not installed"
+  exit 77
+fi
+if [[ -z ${KLEBONY_E2E_INNER:-} ]]; then
+  exec env KLEBONY_E2E_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+fi
+
+source "$here/xdrive.sh"
+work=$(mktemp -d)
+pid=""
+cleanup() {
+  [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+step() { echo "-- $*"; }
+
+# A working directory without "Sound": the game finds the one beside it.
+cd "$work"
+QT_QPA_PLATFORM=xcb "$bin/klebony" >"$work/out.log" 2>&1 &
+pid=$!
+
+step "start screen"
+menu=$(wait_window '^Клебоны v1\.0$')
+click_at "$menu" 96 44  # "Игра"
+
+step "game window"
+game=$(wait_window '^Игра - КЛЕБОНЫ')
+bar=$(($(client_height "$game") - 502))  # the menu bar sits above the 792 x 502 client
+click_at "$game" $((10 + 216)) $((bar + 10 + 216))
+keys "$game" h h h
+
+step "save through the file dialog"
+click_at "$game" 20 $((bar / 2))  # the menu "Игра"
+sleep 0.3
+keys "$game" Down Down Return     # "Загрузить", "Сохранить"
+dialog=$(wait_window '^Сохранить игру')
+save=$work/e2e.klb
+keys "$dialog" ctrl+a
+xdotool type --delay 15 "$save"
+keys "$dialog" Return
+for _ in $(seq 100); do [[ -s $save ]] && break; sleep 0.1; done
+[[ -s $save ]] || { echo "the game was not saved to $save"; exit 1; }
+wait_gone '^Сохранить игру'
+
+step "back to the start screen with Delete"
+keys "$game" Delete
+wait_gone '^Игра - КЛЕБОНЫ'
+menu=$(wait_window '^Клебоны v1\.0$')
+
+step "a second game, ended with Esc"
+click_at "$menu" 96 44
+game=$(wait_window '^Игра - КЛЕБОНЫ')
+keys "$game" Escape
+status=0
+wait_exit "$pid" 20 || status=$?
+pid=""
+if ((status != 0)); then
+  echo "klebony ended with status $status"
+  cat "$work/out.log"
+  exit 1
+fi
+
+step "the saved game loads"
+out=$(printf 'load %s\ndump\n' "$save" | "$bin/klebony-headless")
+if grep -q '^message ' <<<"$out"; then
+  echo "loading the saved game failed:"
+  echo "$out"
+  exit 1
+fi
+# Three turns were ended with H before the save: the keys reached the game.
+grep -q '^{"turn":3,' <<<"$out" || { echo "the saved game is not the one played: $out"; exit 1; }
+echo "passed"
