@@ -1,12 +1,14 @@
 // The start screen: its layout, and a game played from it and back.
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "assets.h"
 #include "game.h"
 #include "registry.h"
 #include "shell/menu_klebon.h"
+#include "shell/sound.h"
 #include "shell_fakes.h"
 
 namespace klebony {
@@ -49,6 +51,12 @@ class ShellMenuTest : public QObject {
       QVERIFY(b->font().bold());
       QCOMPARE(b->font().pixelSize(), 12);
     }
+    const auto same = [](const QCursor& a, const QCursor& b) {
+      return a.shape() == b.shape() && a.pixmap().toImage() == b.pixmap().toImage();
+    };
+    QVERIFY(same(menu.cursor(), Assets::get().CURS));
+    QVERIFY(same(menu.BExit->cursor(), Assets::get().CURSPOLE));
+    QVERIFY(!same(Assets::get().CURS, Assets::get().CURSPOLE));
     QCOMPARE(menu.BNewGame->nextInFocusChain(), menu.BNastroiki);
     QCOMPARE(menu.BNastroiki->nextInFocusChain(), menu.BExit);
     QVERIFY(menu.Timer.isActive());
@@ -101,6 +109,23 @@ class ShellMenuTest : public QObject {
     menu.BNewGameClick();  // and again: every "Игра" plays a game
     QCOMPARE(games, 2);
     QCOMPARE(sound.played.size(), std::size_t(2));
+  }
+
+  void withoutTheSoundFolderGameStillStartsAfterABeep() {
+    struct BeepCounter : QtSoundPort {
+      using QtSoundPort::QtSoundPort;
+      int beeps = 0;
+      void alert() override { ++beeps; }
+    };
+    QTemporaryDir empty;
+    BeepCounter sound(empty.filePath(QStringLiteral("Sound")));
+    Game game;
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    int games = 0;
+    menu.setGameWindow([&] { ++games; });
+    QTest::mouseClick(menu.BNewGame, Qt::LeftButton);
+    QCOMPARE(sound.beeps, 1);
+    QCOMPARE(games, 1);
   }
 
   void settingsButtonShowsTheNameDialog() {
