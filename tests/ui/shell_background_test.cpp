@@ -120,24 +120,6 @@ class ShellBackgroundTest : public QObject {
     }
   }
 
-  void organismMovesOnlyWhenItsFrameChanges() {
-    Game game;
-    AnimatedSprite s;
-    s.px = 50;
-    s.py = 60;
-    s.period = 839;  // the longest frame: 17 steps
-    game.random.queue(0);
-    for (int i = 0; i < 16; ++i) MenuBackground::stepOrganism(s, game);
-    QCOMPARE(game.random.queued(), std::size_t(1));  // nothing drawn yet
-    QCOMPARE(s.frame, 0);
-    queue(game, {9});
-    MenuBackground::stepOrganism(s, game);
-    QCOMPARE(s.frame, 1);
-    QCOMPARE(s.px, 45);
-    QCOMPARE(s.py, 64);
-    QCOMPARE(s.period, 839);  // kept from creation
-  }
-
   void twinkleMovesOnlyAfterShowingAllEightFrames() {
     Game game;
     AnimatedSprite s;
