@@ -6,19 +6,10 @@
 #include <vector>
 
 #include "game.h"
+#include "recorder.h"
 #include "rules.h"
 
 namespace klebony::test {
-
-class Recorder : public Outcomes {
- public:
-  std::vector<std::string> lines;
-  void playSound(Sound s, SoundMode) override { lines.push_back(std::string("sound ") + soundFile(s)); }
-  void showMessage(const std::string& t) override { lines.push_back("message " + t); }
-  void statusShown(const std::string& t) override { lines.push_back("status " + t); }
-  void endGame() override { lines.push_back("endgame"); }
-  void clear() { lines.clear(); }
-};
 
 // A game with a recorder attached, every organism at its new-game values,
 // the board all free and hidden, names set.

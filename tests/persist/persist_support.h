@@ -7,17 +7,9 @@
 #include <vector>
 
 #include "game.h"
+#include "recorder.h"
 
 namespace klebony::test {
-
-class Recorder : public Outcomes {
- public:
-  std::vector<std::string> lines;
-  void playSound(Sound s, SoundMode) override { lines.push_back(std::string("sound ") + soundFile(s)); }
-  void showMessage(const std::string& t) override { lines.push_back("message " + t); }
-  void statusShown(const std::string& t) override { lines.push_back("status " + t); }
-  void endGame() override { lines.push_back("endgame"); }
-};
 
 // A new game set up by the game's own code, with a fixed seed.
 void startNewGame(Game& game, const std::string& playerName = "Тарвилис", uint64_t seed = 1);

@@ -32,28 +32,28 @@ int paeth(int a, int b, int c) {
   return pb <= pc ? b : c;
 }
 
+// What a PNG filter of the given type predicts from left (a), above (b) and upper-left (c).
+int predict(int type, int a, int b, int c) {
+  switch (type) {
+    case 1:
+      return a;
+    case 2:
+      return b;
+    case 3:
+      return (a + b) / 2;
+    case 4:
+      return paeth(a, b, c);
+    default:
+      return 0;
+  }
+}
+
 // Filters one row with the given type; prior is the unfiltered row above (zeros for the first).
 void filterRow(int type, const std::uint8_t* row, const std::uint8_t* prior, int length, int bpp,
                std::uint8_t* out) {
   for (int i = 0; i < length; ++i) {
     const int a = i >= bpp ? row[i - bpp] : 0, b = prior[i], c = i >= bpp ? prior[i - bpp] : 0;
-    int predicted = 0;
-    switch (type) {
-      case 1:
-        predicted = a;
-        break;
-      case 2:
-        predicted = b;
-        break;
-      case 3:
-        predicted = (a + b) / 2;
-        break;
-      case 4:
-        predicted = paeth(a, b, c);
-        break;
-      default:
-        break;
-    }
+    const int predicted = predict(type, a, b, c);
     out[i] = static_cast<std::uint8_t>(row[i] - predicted);
   }
 }
@@ -61,23 +61,7 @@ void filterRow(int type, const std::uint8_t* row, const std::uint8_t* prior, int
 void unfilterRow(int type, std::uint8_t* row, const std::uint8_t* prior, int length, int bpp) {
   for (int i = 0; i < length; ++i) {
     const int a = i >= bpp ? row[i - bpp] : 0, b = prior[i], c = i >= bpp ? prior[i - bpp] : 0;
-    int predicted = 0;
-    switch (type) {
-      case 1:
-        predicted = a;
-        break;
-      case 2:
-        predicted = b;
-        break;
-      case 3:
-        predicted = (a + b) / 2;
-        break;
-      case 4:
-        predicted = paeth(a, b, c);
-        break;
-      default:
-        break;
-    }
+    const int predicted = predict(type, a, b, c);
     row[i] = static_cast<std::uint8_t>(row[i] + predicted);
   }
 }
