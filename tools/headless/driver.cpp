@@ -17,7 +17,11 @@ namespace {
 
 constexpr std::size_t kNameLimit = 15;  // the name dialog's edit box
 constexpr int64_t kRepeatLimit = 1000000;
-constexpr int kLastPanelLabel = 29;
+// The labels of the characteristics panel that a script may click or hover:
+// the captions, Label18 and the key legend. Label1 and Label2 are headings and
+// Label29 is the help panel's title.
+constexpr int kFirstPanelLabel = 3;
+constexpr int kLastPanelLabel = 28;
 
 std::vector<std::string> split(const std::string& line) {
   std::istringstream in(line);
@@ -48,7 +52,7 @@ int cellCoordinate(const std::string& token) {
 
 int panelLabel(const std::string& name) {
   auto number = panelLabelNumber(name);
-  if (!number || *number < 1 || *number > kLastPanelLabel)
+  if (!number || *number < kFirstPanelLabel || *number > kLastPanelLabel)
     throw ScriptError("unknown panel label '" + name + "'");
   return *number;
 }
