@@ -158,11 +158,17 @@ class GameWindowLayoutTest : public QObject {
                      QStringLiteral("******* ОПИСАНИЕ ХАРАКТЕРИСТИК"), QStringLiteral("******* СИСТЕМА БОЯ"),
                      QStringLiteral("******* ОБЩАЯ ИНФОРМАЦИЯ")}));
     QCOMPARE(rules, 4);
-    // Each rule closes the section before the next heading.
+    // Regression: a blank line between a section's closing rule and the next
+    // heading belonged to neither section. The text opens with the first
+    // heading, each rule is the last line of its section, and the last
+    // section has none.
+    QCOMPARE(lines.first(), headings.first());
     for (int i = 1; i < 5; ++i) {
       const int at = lines.indexOf(headings[i]);
-      QVERIFY(lines.mid(at - 3, 3).contains(QString(38, QLatin1Char('_'))));
+      QCOMPARE(lines.at(at - 1), QString(38, QLatin1Char('_')));
     }
+    QVERIFY(!lines.mid(lines.indexOf(headings.last())).contains(QString(38, QLatin1Char('_'))));
+    QVERIFY(!lines.last().trimmed().isEmpty());
     QVERIFY(rig.part<QPlainTextEdit>("Memo1")->isReadOnly());
     QCOMPARE(rig.part<QPlainTextEdit>("Memo1")->focusPolicy(), Qt::ClickFocus);
   }

@@ -63,7 +63,7 @@ CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
     l->setObjectName(QStringLiteral("StatusPanel%1").arg(index++));
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignCenter);
-    // Delphi-like panels: a 2-pixel gap between them.
+    // Sunken panels with a 2-pixel gap between them.
     l->setGeometry(left, 2, part.width - 2, 17);
     left += part.width;
   }
