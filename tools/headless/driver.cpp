@@ -1,4 +1,5 @@
 #include "driver.h"
+#include <algorithm>
 
 #include <charconv>
 #include <sstream>
@@ -44,10 +45,13 @@ void expectArgs(const std::vector<std::string>& words, std::size_t n) {
     throw ScriptError(words[0] + " takes " + std::to_string(n) + " argument" + (n == 1 ? "" : "s"));
 }
 
-int cellCoordinate(const std::string& token) {
+// A cell coordinate as the board pixel of the cell's corner. A cell off the
+// board becomes a pixel just outside it, which the board ignores like the
+// window ignores a pointer dragged beyond its edge.
+int boardPixel(const std::string& token) {
   int64_t v = parseInt(token, "coordinate");
-  if (v < 0 || v >= kBoardSize) throw ScriptError("cell coordinate " + token + " is off the board");
-  return static_cast<int>(v);
+  v = std::clamp<int64_t>(v, -1, kBoardSize);
+  return static_cast<int>(v) * kCellPixels;
 }
 
 int panelLabel(const std::string& name) {
@@ -68,10 +72,7 @@ std::string restOfLine(const std::string& line, const std::string& command) {
 void Printer::playSound(Sound sound, SoundMode) { out_ << "sound " << soundFile(sound) << '\n'; }
 void Printer::showMessage(const std::string& text) { out_ << "message " << text << '\n'; }
 void Printer::statusShown(const std::string& text) { out_ << "status " << text << '\n'; }
-void Printer::endGame() {
-  out_ << "endgame\n";
-  windowClosed = true;
-}
+void Printer::endGame() { out_ << "endgame\n"; }
 
 Driver::Driver(std::ostream& out, std::ostream& err) : out_(out), err_(err), printer_(out) {
   game_.outcomes = &printer_;
@@ -108,19 +109,17 @@ void Driver::execute(const std::string& line) {
     game_.window.eName = text;
   } else if (cmd == "newgame") {
     expectArgs(words, 0);
-    // After the end of a game the start screen has cleared gameReady.
-    if (printer_.windowClosed) {
-      gameWindowClosed(game_);
-      printer_.windowClosed = false;
-    }
+    // As after "Игра": the start screen has cleared gameReady, so the
+    // window's activation sets up a new game.
+    gameWindowClosed(game_);
     activateGameWindow(game_);
   } else if (cmd == "hover" || cmd == "click") {
     expectArgs(words, 2);
-    int x = cellCoordinate(words[1]), y = cellCoordinate(words[2]);
+    int px = boardPixel(words[1]), py = boardPixel(words[2]);
     if (cmd == "hover")
-      onCellHover(game_, x, y);
+      GameBoxMouseMove(game_, px, py);
     else
-      onCellClick(game_, x, y);
+      GameBoxMouseDown(game_, px, py);
   } else if (cmd == "turn") {
     expectArgs(words, 0);
     endTurn(game_);

@@ -24,7 +24,6 @@ class Printer : public Outcomes {
   void showMessage(const std::string& text) override;
   void statusShown(const std::string& text) override;
   void endGame() override;
-  bool windowClosed = false;
 
  private:
   std::ostream& out_;
