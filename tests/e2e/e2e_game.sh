@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # The whole program as a player drives it: "Игра", a click on the board, a
-# few turns, a save through the file dialog, back with Delete, "Игра" again
-# and Esc. The program must end with status 0 and the file must load.
+# few turns, a save through the file dialog, back with Delete, "Игра" again and
+# back by the window's close box, "Игра" once more and Esc. The program
+# must end with status 0 and the file must load.
 # Usage: e2e_game.sh BIN_DIR
 set -euo pipefail
 bin=$(cd "$1" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
-if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null; then
-  echo "skipped: xvfb-run or xdotool is not installed"
+if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null || ! command -v python3 >/dev/null; then
+  echo "skipped: xvfb-run, xdotool or python3 is not installed"
   exit 77
 fi
 if [[ -z ${KLEBONY_E2E_INNER:-} ]]; then
@@ -58,7 +59,15 @@ keys "$game" Delete
 wait_gone '^Игра - КЛЕБОНЫ'
 menu=$(wait_window '^Клебоны v1\.0$')
 
-step "a second game, ended with Esc"
+step "a second game, left by the close box"
+click_at "$menu" 96 44
+game=$(wait_window '^Игра - КЛЕБОНЫ')
+python3 "$here/wm_close.py" "$game"
+wait_gone '^Игра - КЛЕБОНЫ'
+menu=$(wait_window '^Клебоны v1\.0$')
+kill -0 "$pid" || { echo "the close box of the game window ended the program"; exit 1; }
+
+step "a third game, ended with Esc"
 click_at "$menu" 96 44
 game=$(wait_window '^Игра - КЛЕБОНЫ')
 keys "$game" Escape

@@ -34,7 +34,10 @@ wait_gone() {
 client_height() { xdotool getwindowgeometry --shell "$1" | sed -n 's/^HEIGHT=//p'; }
 
 # click_at ID X Y: a left click at client coordinates of the window.
+# The pointer first goes one pixel aside: "--sync" waits for it to move, and
+# would wait in vain when it already rests on the spot (a second "Игра").
 click_at() {
+  xdotool mousemove --window "$1" $(($2 + 1)) $(($3 + 1))
   xdotool mousemove --sync --window "$1" "$2" "$3"
   sleep 0.05
   xdotool click 1
