@@ -6,7 +6,7 @@ what=${1:-test}
 
 packages=(cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev zlib1g-dev qt6-translations-l10n libgl-dev
-  fonts-comfortaa fonts-sil-andika fonts-dejavu-core)
+  fonts-sil-andika fonts-dejavu-core)
 if [[ $what == test ]]; then
   packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
     xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)

@@ -5,7 +5,7 @@
 # Usage: tools/measure_startup.sh [BIN_DIR] [N]   (needs xvfb-run)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bin=$(cd "${1:-$root/build/shell/bin}" && pwd)
+bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 runs=${2:-10}
 
 if [[ -z ${KLEBONY_MEASURE_INNER:-} ]]; then

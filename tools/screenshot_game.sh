@@ -7,7 +7,7 @@
 #   (needs xvfb-run, xdotool, imagemagick; SCALE 2 runs with QT_SCALE_FACTOR=2)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bin=$(cd "${1:-$root/build/window/bin}" && pwd)
+bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 out=$(mkdir -p "${2:-$root/build/screenshots}" && cd "${2:-$root/build/screenshots}" && pwd)
 scale=${3:-1}
 

@@ -4,7 +4,7 @@
 # Usage: tools/screenshot_shell.sh [BIN_DIR] [OUT_DIR]   (needs xvfb-run, xdotool, imagemagick)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-bin=$(cd "${1:-$root/build/shell/bin}" && pwd)
+bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 out=$(mkdir -p "${2:-/tmp/klebony-shots}" && cd "${2:-/tmp/klebony-shots}" && pwd)
 
 if [[ -z ${KLEBONY_SHOTS_INNER:-} ]]; then
