@@ -1,5 +1,5 @@
 #pragma once
-// The game's two faces. The original look is an informal hand-lettered face
+// The game's two faces. The game is designed around an informal hand-lettered face
 // with a typewriter face for names; these are the Linux stand-ins, both with
 // Cyrillic, so every Russian text renders in one face. Sizes are pixel heights.
 #include <QFont>
