@@ -29,6 +29,8 @@ struct Cell {
   // Row of the cell's picture strip in the organism sheet; set by assignStrip
   // together with every change of owner.
   int32_t strip = 0;
+
+  bool operator==(const Cell&) const = default;
 };
 
 struct Tentacle {
@@ -79,6 +81,8 @@ struct World {
   std::array<Organism, kOrganismCount> organisms{};
   int32_t turn = 0;
   bool gameReady = false;
+
+  bool operator==(const World&) const = default;
 
   Cell& cell(int x, int y) { return board[x][y]; }
   const Cell& cell(int x, int y) const { return board[x][y]; }

@@ -1,4 +1,5 @@
 #include "cp1251.h"
+#include <algorithm>
 
 #include <array>
 #include <cstdint>
@@ -82,6 +83,18 @@ std::optional<char32_t> nextUtf8(std::string_view s, std::size_t& i) {
 }  // namespace
 
 bool cp1251Representable(char32_t c) { return encodeChar(c).has_value(); }
+
+bool nameCharacterAllowed(char32_t c) { return c >= 0x20 && c != 0x7f && cp1251Representable(c); }
+
+bool acceptableName(std::string_view utf8) {
+  const auto bytes = utf8ToCp1251(utf8);
+  if (!bytes || bytes->size() > static_cast<std::size_t>(kNameMaxLength)) return false;
+  // One byte a character, and the code page's control characters are its first 32 and 0x7f.
+  return std::none_of(bytes->begin(), bytes->end(), [](char b) {
+    const auto u = static_cast<unsigned char>(b);
+    return u < 0x20 || u == 0x7f;
+  });
+}
 
 std::optional<std::string> utf8ToCp1251(std::string_view utf8) {
   std::string out;

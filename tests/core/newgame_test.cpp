@@ -7,13 +7,7 @@ namespace {
 
 using test::queueNewGameDraws;
 using test::TestGame;
-
-int visibleCount(const World& w) {
-  int n = 0;
-  for (const auto& col : w.board)
-    for (const Cell& c : col) n += c.visible;
-  return n;
-}
+using test::visibleCount;
 
 TEST(NewGame, DrawsFramesCellByCellThenPlacesOrganismsOnFreeCells) {
   TestGame t;

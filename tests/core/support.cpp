@@ -24,6 +24,13 @@ void TestGame::draws(std::initializer_list<int64_t> values) {
   for (auto v : values) game.random.queue(v);
 }
 
+int visibleCount(const World& world) {
+  int n = 0;
+  for (const auto& column : world.board)
+    for (const Cell& c : column) n += c.visible;
+  return n;
+}
+
 void setBoard(World& world, const std::vector<std::string_view>& rows) {
   for (auto& o : world.organisms) o.size = 0;
   for (int y = 0; y < kBoardSize; ++y)

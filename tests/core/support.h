@@ -26,6 +26,9 @@ struct TestGame {
 // Rows of text, one string per y, one character per x: '0'..'4' an owner,
 // '.' or '5' a free cell. Rows shorter than 36 leave the rest free. Sizes are
 // set from the cells owned, and alive from size; visibility is recomputed.
+// How many cells the player sees.
+int visibleCount(const World& world);
+
 void setBoard(World& world, const std::vector<std::string_view>& rows);
 
 // Queue the draws of a new game: every cell frame 0 (so no animation step

@@ -9,13 +9,7 @@ namespace {
 
 using test::setBoard;
 using test::TestGame;
-
-int visibleCount(const World& w) {
-  int n = 0;
-  for (const auto& col : w.board)
-    for (const Cell& c : col) n += c.visible;
-  return n;
-}
+using test::visibleCount;
 
 std::vector<std::string> visibleRows(const World& w, int rows) {
   std::vector<std::string> out;

@@ -83,5 +83,17 @@ TEST(Cp1251, RepresentableMatchesTheEncoder) {
   EXPECT_EQ(representable, 255);
 }
 
+// The dialog and the driver share this rule; a name it passes always saves.
+TEST(PlayerName, TakesFifteenPrintableCharactersThatTheFileCanHold) {
+  EXPECT_TRUE(acceptableName(""));
+  EXPECT_TRUE(acceptableName("ЁжикВТуманеЁжик"));
+  EXPECT_FALSE(acceptableName("ЁжикВТуманеЁжикВ"));
+  EXPECT_FALSE(acceptableName("Tab\there"));
+  EXPECT_FALSE(acceptableName("Café"));
+  EXPECT_TRUE(nameCharacterAllowed(U'№'));
+  EXPECT_FALSE(nameCharacterAllowed(U'\x7f'));
+  EXPECT_FALSE(nameCharacterAllowed(U'\0'));
+}
+
 }  // namespace
 }  // namespace klebony

@@ -77,18 +77,6 @@ int32_t getI32(std::string_view bytes, std::size_t offset) {
   return static_cast<int32_t>(u);
 }
 
-bool sameWorld(const World& a, const World& b) {
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) {
-      const Cell& p = a.cell(x, y);
-      const Cell& q = b.cell(x, y);
-      if (p.owner != q.owner || p.visible != q.visible || p.px != q.px || p.py != q.py ||
-          p.frame != q.frame || p.tick != q.tick || p.period != q.period || p.strip != q.strip)
-        return false;
-    }
-  return a.organisms == b.organisms && a.turn == b.turn && a.gameReady == b.gameReady;
-}
-
 bool sameWindow(const WindowState& a, const WindowState& b) {
   return a.mutationMode == b.mutationMode && a.hodEnabled == b.hodEnabled && a.hodCaption == b.hodCaption &&
          a.bmutCaption == b.bmutCaption && a.helpVisible == b.helpVisible && a.hoverX == b.hoverX &&

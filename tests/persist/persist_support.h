@@ -21,8 +21,6 @@ std::size_t blockOffset(std::string_view bytes, int k);
 void putI32(std::string& bytes, std::size_t offset, int32_t v);
 int32_t getI32(std::string_view bytes, std::size_t offset);
 
-// Every cell field, every record, the turn and gameReady.
-bool sameWorld(const World& a, const World& b);
 // Everything the window shows: captions, mode, help, hover, status lines, panel.
 bool sameWindow(const WindowState& a, const WindowState& b);
 // Whether two random sources will give the same next draws (queued ones first).

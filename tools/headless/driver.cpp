@@ -16,7 +16,6 @@ namespace klebony::headless {
 
 namespace {
 
-constexpr std::size_t kNameLimit = 15;  // the name dialog's edit box
 constexpr int64_t kRepeatLimit = 1000000;
 // The labels of the characteristics panel that a script may click or hover:
 // the captions, Label18 and the key legend. Label1 and Label2 are headings and
@@ -102,10 +101,9 @@ void Driver::execute(const std::string& line) {
       for (int64_t j = 0; j < k; ++j) game_.random.queue(v);
   } else if (cmd == "name") {
     std::string text = restOfLine(line, cmd);
-    // The edit box takes only what a saved game can hold, one byte a character.
-    auto bytes = utf8ToCp1251(text);
-    if (!bytes) throw ScriptError("name holds characters that Windows-1251 cannot hold");
-    if (bytes->size() > kNameLimit) throw ScriptError("name longer than 15 characters");
+    // The name dialog's own rule: what its edit box would take.
+    if (!acceptableName(text))
+      throw ScriptError("name longer than 15 characters or with characters a saved game cannot hold");
     game_.window.eName = text;
   } else if (cmd == "newgame") {
     expectArgs(words, 0);

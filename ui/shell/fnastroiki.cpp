@@ -12,7 +12,7 @@ QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const {
   const QList<uint> chars = input.toUcs4();
   if (chars.size() > kNameMaxLength) return Invalid;
   for (uint c : chars)
-    if (c < 0x20 || c == 0x7f || !cp1251Representable(static_cast<char32_t>(c))) return Invalid;
+    if (!nameCharacterAllowed(static_cast<char32_t>(c))) return Invalid;
   return Acceptable;
 }
 

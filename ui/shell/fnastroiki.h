@@ -4,14 +4,14 @@
 #include <QDialog>
 #include <QValidator>
 
+#include "cp1251.h"
+
 class QLineEdit;
 class QPushButton;
 
 namespace klebony {
 
 struct Game;
-
-inline constexpr int kNameMaxLength = 15;
 
 // Accepts at most 15 characters, each one that Windows-1251 can hold, so a
 // saved name always loads back the same. Control characters are refused too.
