@@ -6,6 +6,7 @@
 
 #include "game.h"
 #include "rules.h"
+#include "window_steps.h"
 
 namespace klebony {
 
@@ -16,7 +17,6 @@ constexpr int32_t kAgsizePrice = 5;
 constexpr int32_t kTentacleLimit = 20;
 constexpr int32_t kTentacleLevelLimit = 10;
 
-const char* const kModeOffCaption = "Мутация +";
 const char* const kModeOnCaption = "Отмена";
 const char* const kOnlyOneMutation = "За ход можно проводить только одну мутацию!";
 
@@ -62,9 +62,7 @@ bool isLegendLabel(int number) {
 }
 
 void setModeOff(Game& game) {
-  game.window.mutationMode = false;
-  game.window.hodEnabled = true;
-  game.window.bmutCaption = kModeOffCaption;
+  resetMutationControls(game);
   game.out().controlsChanged();
 }
 
