@@ -16,11 +16,11 @@ Organism newGameOrganism(int32_t speed) {
   Organism o;
   o.alive = true;
   o.hp = 10;
-  o.live = 1;
-  o.speed = speed;
+  o.vitality = 1;
+  o.mobility = speed;
   o.size = 1;
-  o.agsize = 1;
-  o.sensor = 1;
+  o.aggression = 1;
+  o.sensors = 1;
   return o;
 }
 
@@ -40,7 +40,7 @@ BENCHMARK(NewGameOrganismsAtSpeed)->Arg(1)->Arg(100000);
 
 void LargestRegAndSpeed(benchmark::State& state) {
   Organism a = newGameOrganism(INT32_MAX);
-  a.reg = INT32_MAX;
+  a.regeneration = INT32_MAX;
   a.hp = INT32_MAX;
   Organism d = a;
   d.hp = INT32_MAX - 1;

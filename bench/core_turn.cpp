@@ -29,29 +29,29 @@ Game lateGame() {
     Organism& o = w.organisms[k];
     o.name = names[k];
     o.size = 0;
-    o.amin = 400000;
-    o.live = 30 + k;
-    o.hp = o.live * 10;
-    o.reg = 10 + k;
-    o.speed = 12;
-    o.sensor = 20;
-    o.urschup = 5;
-    o.kolschup = kTentacleSlots;
+    o.aminoAcids = 400000;
+    o.vitality = 30 + k;
+    o.hp = o.vitality * 10;
+    o.regeneration = 10 + k;
+    o.mobility = 12;
+    o.sensors = 20;
+    o.tentacleLevel = 5;
+    o.tentacleCount = kTentacleSlots;
     for (int i = 0; i < kTentacleSlots; ++i) o.tentacles[i] = {true, 20 + i};
-    o.schip = 20 + k;
-    o.lezvie = 25;
-    o.kleschni = 30 - k;
-    o.hvost = 15;
-    o.spory = 35;
-    o.zschip = 22;
-    o.zlezvie = 24 + k;
-    o.zkleschni = 26;
-    o.zhvost = 18;
-    o.zspory = 30;
+    o.spike = 20 + k;
+    o.blades = 25;
+    o.claws = 30 - k;
+    o.tail = 15;
+    o.spores = 35;
+    o.piercingDefence = 22;
+    o.cuttingDefence = 24 + k;
+    o.choppingDefence = 26;
+    o.chokingDefence = 18;
+    o.acidDefence = 30;
   }
   for (const auto& column : w.board)
     for (const Cell& c : column) w.organisms[c.owner].size++;
-  for (Organism& o : w.organisms) o.agsize = o.size + 1;
+  for (Organism& o : w.organisms) o.aggression = o.size + 1;
   w.gameReady = true;
   recomputeVisibility(w);
   return game;
@@ -82,7 +82,7 @@ BENCHMARK(BM_endTurnSequence);
 
 void BM_recomputeVisibilityWholeBoard(benchmark::State& state) {
   Game game = lateGame();
-  game.world.organisms[kPlayer].sensor = static_cast<int32_t>(state.range(0));
+  game.world.organisms[kPlayer].sensors = static_cast<int32_t>(state.range(0));
   for (auto _ : state) {
     recomputeVisibility(game.world);
     benchmark::DoNotOptimize(game.world.board[0][0].visible);

@@ -4,72 +4,45 @@
 #include <string>
 
 #include "battle_fight.h"
+#include "characteristics.h"
 #include "rules.h"
 
 namespace klebony {
 
 namespace {
 
-// Full hit points; a live level from a saved file may be anything.
-int32_t fullHp(const Organism& o) { return saturate32(int64_t{o.live} * 10); }
+constexpr int kDefenceGainDraws = 3;  // a beaten defender may gain a defence: one chance in three
+constexpr int kDefenceGainDraw = 1;
+constexpr int kGrowthDraws = 19;                 // what a computer organism beaten by the player may grow
+constexpr int32_t kGrowthAminoAcids = 400;       // besides a vitality step
+constexpr int32_t kWonDefenceAminoAcids = 5000;  // for a defender that beat the player
+
+// Full hit points; a vitality from a saved file may be anything.
+int32_t fullHp(const Organism& o) { return saturate32(int64_t{o.vitality} * 10); }
 
 void raise(int32_t& level, int64_t by) { level = addSaturated(level, by); }
 
-// The free slot with the lowest index gets a new tentacle; none when all are taken.
-void gainTentacle(Organism& o) {
-  for (Tentacle& t : o.tentacles) {
-    if (t.active) continue;
-    t.active = true;
-    t.travel = 0;
-    raise(o.kolschup, 1);
-    return;
-  }
+// The n-th defence of the table.
+Characteristic defence(int n) {
+  for (const CharacteristicInfo& c : kCharacteristicTable)
+    if (c.battleRole == BattleRole::Defence && n-- == 0) return c.id;
+  return Characteristic::AcidDefence;
 }
 
-int32_t& defenceNumber(Organism& o, int32_t n) {
-  switch (n) {
-    case 0:
-      return o.zschip;
-    case 1:
-      return o.zlezvie;
-    case 2:
-      return o.zkleschni;
-    case 3:
-      return o.zhvost;
-    default:
-      return o.zspory;
-  }
+int defenceCount() {
+  int n = 0;
+  for (const CharacteristicInfo& c : kCharacteristicTable) n += c.battleRole == BattleRole::Defence;
+  return n;
 }
 
 // A computer organism beaten by the player may grow from it.
 void growthAfterDefeat(Game& game, Organism& o) {
-  switch (random(game, 19)) {
-    case 3:
-    case 18:
-      raise(o.live, 1);
-      o.hp = fullHp(o);
-      raise(o.amin, 400);
-      break;
-    case 5:
-      raise(o.schip, 1);
-      break;
-    case 6:
-      raise(o.lezvie, 1);
-      break;
-    case 7:
-      raise(o.kleschni, 1);
-      break;
-    case 8:
-      raise(o.hvost, 1);
-      break;
-    case 9:
-      raise(o.spory, 1);
-      break;
-    case 13:
-      gainTentacle(o);
-      break;
-    default:
-      break;
+  const int draw = random(game, kGrowthDraws);
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    if (c.defeatGrowthDraws[0] != draw && c.defeatGrowthDraws[1] != draw) continue;
+    gainLevel(o, c.id);
+    if (c.id == Characteristic::Vitality) raise(o.aminoAcids, kGrowthAminoAcids);
+    return;
   }
 }
 
@@ -93,36 +66,37 @@ int battle(Game& game, int attacker, int defender, bool real) {
       if (d.size <= 0) d.alive = false;
     }
   } else if (playerAttacked) {
-    out.playSound(Sound::Smeh_2, SoundMode::Async);
+    out.playSound(Sound::AttackLost, SoundMode::Async);
     out.showMessage("Битва проиграна! :-(");
   }
 
   if (real) {
-    raise(game.world.organisms[winner].bitv, 1);
+    raise(game.world.organisms[winner].battlesWon, 1);
     if (attackerWon) showStatus(game, a.name + " напал на  " + d.name + " и ПОБЕДИЛ!");
   }
 
   a.hp = fullHp(a);
   if (!real) d.hp = fullHp(d);
 
-  if (real && attackerWon && random(game, 3) == 1) raise(defenceNumber(d, random(game, 5)), 1);
+  if (real && attackerWon && random(game, kDefenceGainDraws) == kDefenceGainDraw)
+    gainLevel(d, defence(random(game, defenceCount())));
 
   if (real && playerDefended && attackerWon) out.showMessage("На нас напал " + a.name + " и победил! :-(");
 
   if (real && playerAttacked && !attackerWon) {
-    gainTentacle(d);
-    raise(d.amin, 5000);
+    gainLevel(d, Characteristic::Tentacles);
+    raise(d.aminoAcids, kWonDefenceAminoAcids);
   }
 
   if (real && playerAttacked && attackerWon) growthAfterDefeat(game, d);
 
   if (real && playerDefended && attackerWon && !d.alive) {
-    out.playSound(Sound::Smeh_1, SoundMode::Async);
+    out.playSound(Sound::PlayerDestroyed, SoundMode::Async);
     out.showMessage("Ну, все, БЛИН! Замочили меня! :-(");
-    N2Click(game);
+    returnToMenu(game);
   }
 
-  if (playerAttacked && attackerWon) out.playSound(Sound::Attak, SoundMode::Async);
+  if (playerAttacked && attackerWon) out.playSound(Sound::AttackWon, SoundMode::Async);
 
   return winner;
 }

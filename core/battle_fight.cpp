@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "characteristics.h"
+
 namespace klebony {
 
 namespace {
@@ -20,10 +22,10 @@ struct StrikePhase {
 
 StrikePhase strikePhase(const Organism& striker, const Organism& struck) {
   StrikePhase phase;
-  const int64_t hits = int64_t{striker.speed} + 1;
+  const int64_t hits = int64_t{striker.mobility} + 1;
   if (hits <= 0) return phase;
   const Wide d = damagePerHit(striker, struck);
-  const Wide reg = struck.reg;
+  const Wide reg = struck.regeneration;
   // Before hit k (1-based) the counter is h + (k-1)(reg-d); hit k kills when
   // that minus d is <= 0. Linear in k, so the deepest point of the phase is
   // its first hit when reg >= d and its last hit otherwise.
@@ -68,13 +70,25 @@ Wide firstFallingRound(Wide h0, const StrikePhase& phase) {
 
 }  // namespace
 
+// The magnitudes below hold while a hit's damage stays under 2^35, that is
+// for at most seven attack organs of up to 2^32 each.
+static_assert(
+    [] {
+      int organs = 0;
+      for (const CharacteristicInfo& c : kCharacteristicTable)
+        organs += c.battleRole == BattleRole::AttackOrgan;
+      return organs <= 7;
+    }(),
+    "a hit's damage must stay below 2^35");
+
 int64_t damagePerHit(const Organism& p, const Organism& q) {
-  auto pair = [](int32_t organ, int32_t defence) {
-    const int64_t diff = int64_t{organ} - defence;
-    return diff > 0 ? diff : int64_t{0};
-  };
-  return pair(p.schip, q.zschip) + pair(p.lezvie, q.zlezvie) + pair(p.kleschni, q.zkleschni) +
-         pair(p.hvost, q.zhvost) + pair(p.spory, q.zspory);
+  int64_t damage = 0;
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    if (c.battleRole != BattleRole::AttackOrgan) continue;
+    const int64_t diff = int64_t{level(p, c.id)} - level(q, *c.softenedBy);
+    damage += diff > 0 ? diff : int64_t{0};
+  }
+  return damage;
 }
 
 // Neither side's counter matters until it is struck, and each phase either

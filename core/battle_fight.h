@@ -5,8 +5,8 @@
 
 namespace klebony {
 
-// Damage that one hit of `p` deals to `q`: the sum over the five organ and
-// defence pairs of max(0, organ - defence). Up to 5 * 2^32, so 64 bits.
+// Damage that one hit of `p` deals to `q`: the sum over the attack organs and their
+// defence pairs of max(0, organ - defence). Below 2^35, so 64 bits.
 int64_t damagePerHit(const Organism& p, const Organism& q);
 
 // True when the attacker wins the rounds, started from both records' hp.

@@ -11,21 +11,24 @@
 namespace klebony {
 
 // The game window's state that the rules read and write. The Qt window shows
-// it and binds real timers to t1/t2; the headless driver prints it.
+// it and binds real timers to the two status lines; the headless driver
+// prints it (under the names of its dump: hod, bmut, h1, h2, t1, t2).
 struct WindowState {
   bool mutationMode = false;
-  bool hodEnabled = true;
-  std::string hodCaption = "Ход 1";
-  std::string bmutCaption = "Мутация +";
+  bool turnButtonEnabled = true;
+  std::string turnButtonCaption = "Ход 1";
+  std::string mutationButtonCaption = "Мутация +";
   bool helpVisible = false;
-  int hoverX = 0;
+  int hoverX = 0;  // the cell under the marker
   int hoverY = 0;
-  std::string h1;
-  std::string h2;
-  bool t1 = false;
-  bool t2 = false;
-  std::string eName = "Тарвилис";  // text of the name dialog's edit box
+  std::string upperStatus;              // the newest text
+  std::string lowerStatus;              // the one before it
+  bool upperTimerRunning = false;       // clears the upper line after 4.5 s
+  bool lowerTimerRunning = false;       // clears the lower line after 3 s
+  std::string playerName = "Тарвилис";  // as typed in the name dialog
   PanelView panel;
+
+  bool operator==(const WindowState&) const = default;
 };
 
 struct Game {

@@ -1,5 +1,6 @@
+// A new game, and the window's controls that a new or loaded game resets.
+#include "game_steps.h"
 #include "rules.h"
-#include "window_steps.h"
 
 namespace klebony {
 
@@ -7,12 +8,12 @@ namespace {
 const char* const kOpponentNames[kOpponentCount] = {"Зеномиус", "Акиус", "Уренус", "Свиус"};
 }
 
-std::string hodCaption(int32_t turn) { return "Ход " + std::to_string(int64_t{turn} + 1); }
+std::string turnButtonCaption(int32_t turn) { return "Ход " + std::to_string(int64_t{turn} + 1); }
 
 void resetMutationControls(Game& game) {
   game.window.mutationMode = false;
-  game.window.bmutCaption = "Мутация +";
-  game.window.hodEnabled = true;
+  game.window.mutationButtonCaption = "Мутация +";
+  game.window.turnButtonEnabled = true;
 }
 
 void newGame(Game& game) {
@@ -21,20 +22,9 @@ void newGame(Game& game) {
   resetMutationControls(game);
   game.out().controlsChanged();
 
-  // The draws come in this exact order (x outer, y inner; frame, then the
-  // step that may draw a period), so a scripted game replays the same way.
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) {
-      Cell& c = world.cell(x, y);
-      c.owner = kFree;
-      c.visible = false;
-      assignStrip(world, x, y, kFree);
-      c.px = x * kCellPixels;
-      c.py = y * kCellPixels;
-      c.frame = random(game, kCellFrames);
-      stepCellAnimation(c, game.random);
-    }
+  resetBoard(world, game.random);
 
+  // Every organism on a free cell of its own; the player, placed last, sees its cell.
   int px = 0, py = 0;
   for (int j = 0; j < kOrganismCount; ++j) {
     do {
@@ -53,27 +43,27 @@ void newGame(Game& game) {
     world.organisms[k].tentacles = {};
   }
   for (int k = 0; k < kOpponentCount; ++k) world.organisms[k].name = kOpponentNames[k];
-  world.organisms[kPlayer].name = game.window.eName;
+  world.organisms[kPlayer].name = game.window.playerName;
 
   world.turn = 0;
-  game.window.hodCaption = hodCaption(world.turn);
+  game.window.turnButtonCaption = turnButtonCaption(world.turn);
   game.out().controlsChanged();
 
   refreshAffordability(game);
   showPanel(game, kPlayer);
 }
 
-void activateGameWindow(Game& game) {
+void enterGame(Game& game) {
   if (game.world.gameReady) return;
   newGame(game);
   game.world.gameReady = true;
 }
 
-void gameWindowClosed(Game& game) { game.world.gameReady = false; }
+void leaveGame(Game& game) { game.world.gameReady = false; }
 
-void afterGameLoaded(Game& game) {
+void gameLoaded(Game& game) {
   resetMutationControls(game);
-  game.window.hodCaption = hodCaption(game.world.turn);
+  game.window.turnButtonCaption = turnButtonCaption(game.world.turn);
   game.window.helpVisible = false;
   game.out().controlsChanged();
   refreshAffordability(game);

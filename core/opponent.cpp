@@ -2,6 +2,7 @@
 // random mutation draw and one capture attempt.
 #include <optional>
 
+#include "characteristics.h"
 #include "mutation.h"
 #include "rules.h"
 
@@ -10,60 +11,29 @@ namespace klebony {
 namespace {
 
 constexpr int32_t kMutationThreshold = 20;  // mutates only with more aggression than this
-constexpr int32_t kSensorLimit = 36;
-constexpr int32_t kTentacleLevelLimit = 10;
-constexpr int kMutationDraws = 52;
+constexpr int kMutationDraws = 52;          // the draw that picks what to mutate
+// A draw that would have gone to the tentacles but picks nothing; with a
+// perfect tentacle level it is drawn again, like the tentacle level's own.
+constexpr int kIdleTentacleDraw = 12;
 
 std::optional<Characteristic> drawnCharacteristic(int r) {
-  switch (r) {
-    case 10:
-      return Characteristic::sensor;
-    case 13:
-      return Characteristic::urschup;
-    case 30:
-      return Characteristic::zschip;
-    case 31:
-      return Characteristic::kleschni;
-    case 33:
-      return Characteristic::zlezvie;
-    case 34:
-      return Characteristic::lezvie;
-    case 36:
-      return Characteristic::zkleschni;
-    case 37:
-      return Characteristic::schip;
-    case 39:
-      return Characteristic::zhvost;
-    case 40:
-      return Characteristic::speed;
-    case 42:
-      return Characteristic::zspory;
-    case 43:
-      return Characteristic::reg;
-    case 47:
-      return Characteristic::kolschup;
-    case 49:
-      return Characteristic::live;
-    case 50:
-      return Characteristic::hvost;
-    case 51:
-      return Characteristic::spory;
-    default:
-      return std::nullopt;
-  }
+  for (const CharacteristicInfo& c : kCharacteristicTable)
+    if (c.opponentDraw == r) return c.id;
+  return std::nullopt;
 }
 
 void mutationPhase(Game& game, int k) {
   Organism& o = game.world.organisms[k];
-  if (o.agsize <= kMutationThreshold) return;
+  if (o.aggression <= kMutationThreshold) return;
+  const int tentacleLevelDraw = info(Characteristic::TentacleLevel).opponentDraw;
   for (;;) {
     const int r = random(game, kMutationDraws);
     if (const std::optional<Characteristic> c = drawnCharacteristic(r)) {
-      const bool capped = *c == Characteristic::sensor && o.sensor >= kSensorLimit;
+      const bool capped = level(o, *c) >= info(*c).opponentLimit;
       if (!capped && canMutate(o, *c)) applyMutation(o, *c);
     }
-    // With perfect tentacles the tentacle draws are not wasted: draw again.
-    if (o.urschup >= kTentacleLevelLimit && (r == 12 || r == 13)) continue;
+    const bool tentacleDraw = r == kIdleTentacleDraw || r == tentacleLevelDraw;
+    if (tentacleDraw && o.tentacleLevel >= info(Characteristic::TentacleLevel).limit) continue;
     return;
   }
 }
@@ -84,7 +54,7 @@ bool hasCaptureTarget(const World& world, int k) {
 void capturePhase(Game& game, int k) {
   World& world = game.world;
   Organism& o = world.organisms[k];
-  if (o.agsize <= o.size || !hasCaptureTarget(world, k)) return;
+  if (o.aggression <= o.size || !hasCaptureTarget(world, k)) return;
   int x = 0;
   int y = 0;
   do {

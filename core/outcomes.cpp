@@ -6,21 +6,21 @@ const char* soundFile(Sound sound) {
   switch (sound) {
     case Sound::NewGame:
       return "Sound/NewGame.wav";
-    case Sound::ClickHod:
+    case Sound::TurnClick:
       return "Sound/ClickHod.wav";
-    case Sound::ClickMut:
+    case Sound::MutationClick:
       return "Sound/ClickMut.wav";
-    case Sound::Zahvat:
+    case Sound::Capture:
       return "Sound/Zahvat.wav";
-    case Sound::No:
+    case Sound::Refused:
       return "Sound/No.wav";
-    case Sound::Attak:
+    case Sound::AttackWon:
       return "Sound/Attak.wav";
-    case Sound::Smeh_2:
+    case Sound::AttackLost:
       return "Sound/Smeh_2.wav";
-    case Sound::Smeh_1:
+    case Sound::PlayerDestroyed:
       return "Sound/Smeh_1.wav";
-    case Sound::Sabot:
+    case Sound::Sabotaged:
       return "Sound/Sabot.wav";
   }
   return "";

@@ -6,11 +6,25 @@
 
 namespace klebony {
 
-enum class Sound { NewGame, ClickHod, ClickMut, Zahvat, No, Attak, Smeh_2, Smeh_1, Sabot };
+// The nine sound effects; soundFile names the file each one plays.
+enum class Sound {
+  NewGame,          // "Игра" on the start screen
+  TurnClick,        // the end of a turn
+  MutationClick,    // the mutation mode switched on or off
+  Capture,          // the player took a free cell
+  Refused,          // a click on the board that does nothing
+  AttackWon,        // the player's attack won its battle
+  AttackLost,       // the player's attack lost
+  PlayerDestroyed,  // a computer organism took the player's last cell
+  Sabotaged,        // a computer organism's tentacle hurt the player
+};
+inline constexpr int kSoundCount = 9;
 enum class SoundMode { Async, Sync };
-enum class StatusTimer { T1, T2 };
+// The two status lines under the board: the newest text and the one before it.
+enum class StatusLine { Upper, Lower };
 
 // "Sound/ClickHod.wav": the file below the working directory, '/' as separator.
+// The file names are the game's own and stay as they are.
 const char* soundFile(Sound sound);
 
 class Outcomes {
@@ -22,15 +36,15 @@ class Outcomes {
   // A new text went into the upper status line H1 (H2 may have changed too).
   virtual void statusShown(const std::string& /*text*/) {}
   // A status timer was started anew (running) or stopped.
-  virtual void statusTimer(StatusTimer /*timer*/, bool /*running*/) {}
+  virtual void statusTimer(StatusLine /*timer*/, bool /*running*/) {}
   // A timer cleared its line.
-  virtual void statusCleared(StatusTimer /*timer*/) {}
-  // N2Click: the game is over or the player asked for the menu. The window
+  virtual void statusCleared(StatusLine /*timer*/) {}
+  // returnToMenu: the game is over or the player asked for the menu. The window
   // closes once the running handler has finished.
   virtual void endGame() {}
-  // The panel's texts or fonts were recomputed (showPanel / refreshAffordability).
+  // The panel's texts or fonts were recomputed.
   virtual void panelChanged() {}
-  // HOD, BMut or the help panel changed.
+  // The turn button, the mutation button or the help panel changed.
   virtual void controlsChanged() {}
 };
 

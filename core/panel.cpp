@@ -1,9 +1,10 @@
 // The characteristics panel's texts, fonts and hints.
 #include "panel.h"
 
-#include <charconv>
+#include <algorithm>
 
 #include "game.h"
+#include "mutation.h"
 #include "rules.h"
 
 namespace klebony {
@@ -12,67 +13,57 @@ namespace {
 
 const char* const kHidden = "???";
 const char* const kUnits = " ед.";
-constexpr int kSizeCaption = 6;
-constexpr int kBattlesCaption = 10;
 
-bool isLegendLabel(int number) {
-  return number == 20 || number == 22 || number == 24 || number == 26 || number == 27 || number == 28;
-}
+constexpr PanelRow kCellsOwned{
+    kCellsOwnedRow, {PanelItem::Kind::CellsOwned}, "Захваченных клеток:", "Label6", "Lsize"};
+constexpr PanelRow kBattlesWon{
+    kBattlesWonRow, {PanelItem::Kind::BattlesWon}, "Выиграно сражений:", "Label10", "Lbitv"};
+
+constexpr std::string_view kKeyLegendLabels[] = {"Label20", "Label22", "Label24",
+                                                 "Label26", "Label27", "Label28"};
 
 void setAffordability(Game& game) {
   const Organism& player = game.world.organisms[kPlayer];
-  for (int i = 0; i < kCharacteristicCount; ++i)
-    game.window.panel.bold[i] = canMutate(player, kCharacteristics[i]);
+  for (Characteristic c : kCharacteristics)
+    game.window.panel.bold[static_cast<int>(c)] = canMutate(player, c);
 }
 
 std::string num(int64_t v) { return std::to_string(v); }
 
 }  // namespace
 
-const char* valueLabelName(ValueLabel label) {
-  switch (label) {
-    case ValueLabel::Llive:
-      return "Llive";
-    case ValueLabel::Lreg:
-      return "Lreg";
-    case ValueLabel::Lspeed:
-      return "Lspeed";
-    case ValueLabel::Lsize:
-      return "Lsize";
-    case ValueLabel::Lagsize:
-      return "Lagsize";
-    case ValueLabel::Lsensor:
-      return "Lsensor";
-    case ValueLabel::Lkolschup:
-      return "Lkolschup";
-    case ValueLabel::Lurschup:
-      return "Lurschup";
-    case ValueLabel::Lbitv:
-      return "Lbitv";
-    case ValueLabel::Lschip:
-      return "Lschip";
-    case ValueLabel::Llezvie:
-      return "Llezvie";
-    case ValueLabel::Lkleschni:
-      return "Lkleschni";
-    case ValueLabel::Lhvost:
-      return "Lhvost";
-    case ValueLabel::Lspory:
-      return "Lspory";
-    case ValueLabel::LZschip:
-      return "LZschip";
-    case ValueLabel::LZlezvie:
-      return "LZlezvie";
-    case ValueLabel::LZkleschni:
-      return "LZkleschni";
-    case ValueLabel::LZhvost:
-      return "LZhvost";
-    case ValueLabel::LZspory:
-      return "LZspory";
-    case ValueLabel::Lamin:
-      return "Lamin";
+const std::vector<PanelRow>& panelRows() {
+  static const std::vector<PanelRow> rows = [] {
+    std::vector<PanelRow> all{kCellsOwned, kBattlesWon};
+    for (const CharacteristicInfo& c : kCharacteristicTable)
+      all.push_back({c.panelRow, PanelItem::of(c.id), c.caption, c.captionLabel, c.valueLabel});
+    std::sort(all.begin(), all.end(), [](const PanelRow& a, const PanelRow& b) { return a.row < b.row; });
+    return all;
+  }();
+  return rows;
+}
+
+const std::string& rowValue(const PanelView& view, const PanelRow& row) {
+  switch (row.item.kind) {
+    case PanelItem::Kind::CellsOwned:
+      return view.cellsOwned;
+    case PanelItem::Kind::BattlesWon:
+      return view.battlesWon;
+    default:
+      return view.level(row.item.characteristic);
   }
-  return "";
+}
+
+bool isKeyLegendLabel(std::string_view name) {
+  return std::find(std::begin(kKeyLegendLabels), std::end(kKeyLegendLabels), name) !=
+         std::end(kKeyLegendLabels);
+}
+
+std::optional<PanelItem> panelItemOfLabel(std::string_view name) {
+  if (isKeyLegendLabel(name)) return PanelItem{PanelItem::Kind::KeyLegend};
+  for (const PanelRow& row : panelRows())
+    if (name == row.captionLabel) return row.item;
+  return std::nullopt;
 }
 
 void showPanel(Game& game, int organism) {
@@ -85,33 +76,20 @@ void showPanel(Game& game, int organism) {
     panel.bold.fill(false);  // an enemy's panel never hints at the player's purse
 
   const Organism& o = game.world.organisms[organism];
-  auto set = [&panel](ValueLabel l, std::string text) {
-    panel.values[static_cast<int>(l)] = std::move(text);
-  };
-  auto secret = [player](int32_t v) { return player ? num(v) : std::string(kHidden); };
-
   panel.organism = organism;
-  panel.label2 = o.name;
-  set(ValueLabel::Llive, num(o.hp) + "/" + num(10 * static_cast<int64_t>(o.live)) + kUnits);
-  set(ValueLabel::Lreg, num(o.reg));
-  set(ValueLabel::Lspeed, num(o.speed));
-  set(ValueLabel::Lsize, num(o.size));
-  set(ValueLabel::Lagsize, secret(o.agsize));
-  set(ValueLabel::Lsensor, secret(o.sensor));
-  set(ValueLabel::Lkolschup, num(o.kolschup));
-  set(ValueLabel::Lurschup, num(o.urschup));
-  set(ValueLabel::Lbitv, num(o.bitv));
-  set(ValueLabel::Lschip, num(o.schip));
-  set(ValueLabel::Llezvie, num(o.lezvie));
-  set(ValueLabel::Lkleschni, num(o.kleschni));
-  set(ValueLabel::Lhvost, num(o.hvost));
-  set(ValueLabel::Lspory, num(o.spory));
-  set(ValueLabel::LZschip, secret(o.zschip));
-  set(ValueLabel::LZlezvie, secret(o.zlezvie));
-  set(ValueLabel::LZkleschni, secret(o.zkleschni));
-  set(ValueLabel::LZhvost, secret(o.zhvost));
-  set(ValueLabel::LZspory, secret(o.zspory));
-  set(ValueLabel::Lamin, player ? num(o.amin) + kUnits : std::string(kHidden));
+  panel.name = o.name;
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    std::string& text = panel.levels[static_cast<int>(c.id)];
+    if (c.hiddenOnEnemy && !player)
+      text = kHidden;
+    else if (c.id == Characteristic::Vitality)
+      text = num(o.hp) + "/" + num(10 * static_cast<int64_t>(o.vitality)) + kUnits;
+    else
+      text = num(level(o, c.id));
+  }
+  panel.cellsOwned = num(o.size);
+  panel.battlesWon = num(o.battlesWon);
+  panel.aminoAcids = player ? num(o.aminoAcids) + kUnits : std::string(kHidden);
   game.out().panelChanged();
 }
 
@@ -120,36 +98,29 @@ void refreshAffordability(Game& game) {
   game.out().panelChanged();
 }
 
-std::optional<std::string> hintText(const Game& game, int labelNumber) {
-  if (labelNumber == kSizeCaption) return "Показывает количество захваченных клеток.";
-  if (labelNumber == kBattlesCaption) return "Количество выигранных сражений!";
-  const std::optional<Characteristic> c = characteristicOfLabel(labelNumber);
-  if (!c) return std::nullopt;
+std::optional<std::string> hintText(const Game& game, PanelItem item) {
+  switch (item.kind) {
+    case PanelItem::Kind::CellsOwned:
+      return "Показывает количество захваченных клеток.";
+    case PanelItem::Kind::BattlesWon:
+      return "Количество выигранных сражений!";
+    case PanelItem::Kind::KeyLegend:
+      return std::nullopt;
+    case PanelItem::Kind::Characteristic:
+      break;
+  }
   const Organism& player = game.world.organisms[kPlayer];
-  if (*c == Characteristic::kolschup && player.kolschup >= 20) return std::nullopt;
-  if (*c == Characteristic::urschup && player.urschup >= 10) return "Мои щупальца совершенны! :-)";
-  return "Для мутации требуется " + num(mutationCost(player, *c)) + " аминокислот";
+  const Characteristic c = item.characteristic;
+  if (c == Characteristic::Tentacles && player.tentacleCount >= info(c).limit) return std::nullopt;
+  if (c == Characteristic::TentacleLevel && player.tentacleLevel >= info(c).limit)
+    return "Мои щупальца совершенны! :-)";
+  return "Для мутации требуется " + num(mutationCost(player, c)) + " аминокислот";
 }
 
-void onCaptionHover(Game& game, int labelNumber) {
-  const bool bound = characteristicOfLabel(labelNumber) || labelNumber == kSizeCaption ||
-                     labelNumber == kBattlesCaption || isLegendLabel(labelNumber);
-  if (!bound) return;
+void hoverPanelItem(Game& game, PanelItem item) {
   showPanel(game, kPlayer);
   refreshAffordability(game);
-  if (std::optional<std::string> hint = hintText(game, labelNumber)) showStatus(game, *hint);
-}
-
-std::optional<int> panelLabelNumber(std::string_view name) {
-  constexpr std::string_view prefix = "Label";
-  if (!name.starts_with(prefix)) return std::nullopt;
-  const std::string_view digits = name.substr(prefix.size());
-  if (digits.empty() || digits.size() > 2 || digits.front() == '0') return std::nullopt;
-  int number = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  if (ec != std::errc() || end != digits.data() + digits.size()) return std::nullopt;
-  if (number < 1 || number > 29) return std::nullopt;
-  return number;
+  if (std::optional<std::string> hint = hintText(game, item)) showStatus(game, *hint);
 }
 
 }  // namespace klebony

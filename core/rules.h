@@ -1,47 +1,51 @@
 #pragma once
-// The game's operations, as the game window's handlers call them.
+// The rules of a game, as operations on a Game. The game window and the
+// headless driver call these and nothing else; each reports what the player
+// sees or hears through Game::out(), in the order it happens.
 #include <string>
 
 #include "game.h"
 
 namespace klebony {
 
-// ---- new game
+// ---- a game's life
 void newGame(Game& game);
-// The game window's activation: a new game while gameReady is false.
-void activateGameWindow(Game& game);
-// The start screen, when the game window has closed: the next "Игра" starts anew.
-void gameWindowClosed(Game& game);
+// The game window comes to the front: a new game unless one is set up.
+void enterGame(Game& game);
+// Back at the start screen: the next game starts anew.
+void leaveGame(Game& game);
+// The window brought in line with a game that has just been loaded.
+void gameLoaded(Game& game);
+// "Меню", Delete, or the end of a game: back to the start screen once the
+// running operation has finished.
+void returnToMenu(Game& game);
 
-// ---- end of turn (HODClick, the menu item "Ход", the key H)
+// ---- the end of turn ("Ход", the key H)
 void endTurn(Game& game);
 void tentacleStep(Game& game, int k);
 void aggressionGrowth(Game& game, int k);
 
-// ---- the computer organisms and tentacles
+// ---- the computer organisms, battles and tentacles
 void opponentTurn(Game& game, int k);
+// A battle of `attacker` for a cell of `defender`; a trial battle (real =
+// false) changes only hit points. Returns the winner's index.
+int battle(Game& game, int attacker, int defender, bool real);
 void sabotage(Game& game, int source, int slot);
 
-// ---- battle: returns the winner's index
-int battle(Game& game, int attacker, int defender, bool real);
+// ---- the player's hand on the board; cells off the board are ignored
+// The pointer rests on a cell: what it is goes to the status line and the panel.
+void inspectCell(Game& game, int x, int y);
+// A click on a cell: capture a free neighbour or attack an enemy's.
+void reachForCell(Game& game, int x, int y);
 
-// ---- the player's hand on the board
-void onCellHover(Game& game, int x, int y);
-void onCellClick(Game& game, int x, int y);
-// Pointer positions in board pixels; positions outside the board are ignored.
-void GameBoxMouseMove(Game& game, int px, int py);
-void GameBoxMouseDown(Game& game, int px, int py);
-
-// ---- the status area
+// ---- the status lines
 void showStatus(Game& game, const std::string& text);
-void T1Timer(Game& game);
-void T2Timer(Game& game);
+// A status line's time ran out: it clears (nothing when its timer was stopped).
+void upperStatusExpired(Game& game);
+void lowerStatusExpired(Game& game);
 
-// ---- the window's commands
-void N2Click(Game& game);        // "Меню", Delete, the end of a game
-void N10Click(Game& game);       // "Справка", F1: show or hide the help
-void BEndHelpClick(Game& game);  // "Закрыть"
-// The window brought in line with a game that has just been loaded.
-void afterGameLoaded(Game& game);
+// ---- the help panel ("Справка", F1, "Закрыть")
+void toggleHelp(Game& game);
+void closeHelp(Game& game);
 
 }  // namespace klebony

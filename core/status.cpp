@@ -1,3 +1,4 @@
+// The two status lines under the board and the help panel.
 #include "rules.h"
 
 namespace klebony {
@@ -5,48 +6,50 @@ namespace klebony {
 void showStatus(Game& game, const std::string& text) {
   WindowState& w = game.window;
   // The same text again keeps its clearing time.
-  if (text == w.h1) return;
+  if (text == w.upperStatus) return;
   Outcomes& out = game.out();
-  w.t1 = false;
-  out.statusTimer(StatusTimer::T1, false);
-  w.t2 = false;
-  out.statusTimer(StatusTimer::T2, false);
-  w.h2 = w.h1;
-  w.t2 = true;
-  out.statusTimer(StatusTimer::T2, true);
-  w.h1 = text;
+  w.upperTimerRunning = false;
+  out.statusTimer(StatusLine::Upper, false);
+  w.lowerTimerRunning = false;
+  out.statusTimer(StatusLine::Lower, false);
+  w.lowerStatus = w.upperStatus;
+  w.lowerTimerRunning = true;
+  out.statusTimer(StatusLine::Lower, true);
+  w.upperStatus = text;
   out.statusShown(text);
-  w.t1 = true;
-  out.statusTimer(StatusTimer::T1, true);
+  w.upperTimerRunning = true;
+  out.statusTimer(StatusLine::Upper, true);
 }
+
+namespace {
 
 // A stopped timer does not fire; a late tick after a stop must not clear a newer text.
-void T1Timer(Game& game) {
-  WindowState& w = game.window;
-  if (!w.t1) return;
-  w.h1.clear();
-  w.t1 = false;
-  game.out().statusTimer(StatusTimer::T1, false);
-  game.out().statusCleared(StatusTimer::T1);
+void expire(Game& game, StatusLine line, std::string& text, bool& running) {
+  if (!running) return;
+  text.clear();
+  running = false;
+  game.out().statusTimer(line, false);
+  game.out().statusCleared(line);
 }
 
-void T2Timer(Game& game) {
-  WindowState& w = game.window;
-  if (!w.t2) return;
-  w.h2.clear();
-  w.t2 = false;
-  game.out().statusTimer(StatusTimer::T2, false);
-  game.out().statusCleared(StatusTimer::T2);
+}  // namespace
+
+void upperStatusExpired(Game& game) {
+  expire(game, StatusLine::Upper, game.window.upperStatus, game.window.upperTimerRunning);
 }
 
-void N2Click(Game& game) { game.out().endGame(); }
+void lowerStatusExpired(Game& game) {
+  expire(game, StatusLine::Lower, game.window.lowerStatus, game.window.lowerTimerRunning);
+}
 
-void N10Click(Game& game) {
+void returnToMenu(Game& game) { game.out().endGame(); }
+
+void toggleHelp(Game& game) {
   game.window.helpVisible = !game.window.helpVisible;
   game.out().controlsChanged();
 }
 
-void BEndHelpClick(Game& game) {
+void closeHelp(Game& game) {
   game.window.helpVisible = false;
   game.out().controlsChanged();
 }

@@ -1,5 +1,8 @@
+// The end of a turn: the computer organisms, the income, the census, the
+// player's tentacles and growth, and the victory test.
+#include "game_steps.h"
+#include "mutation.h"
 #include "rules.h"
-#include "window_steps.h"
 
 namespace klebony {
 
@@ -15,7 +18,7 @@ bool allOpponentsGone(const World& world) {
 
 void announceVictory(Game& game) {
   game.out().showMessage(kVictoryText);
-  N2Click(game);
+  returnToMenu(game);
 }
 
 void tentacleStep(Game& game, int k) {
@@ -23,33 +26,35 @@ void tentacleStep(Game& game, int k) {
     Tentacle& t = game.world.organisms[k].tentacles[i];
     if (!t.active) continue;
     t.travel = addSaturated(t.travel, 1);
-    // Read afresh for every slot; 64 bits because a loaded urschup may be anything.
-    const int64_t arrival = (10 - int64_t{game.world.organisms[k].urschup}) * 3 + 7;
+    // Read afresh for every slot; 64 bits because a loaded tentacle level may be anything.
+    const int64_t arrival = (10 - int64_t{game.world.organisms[k].tentacleLevel}) * 3 + 7;
     if (t.travel > arrival) sabotage(game, k, i);
   }
 }
 
 void aggressionGrowth(Game& game, int k) {
   Organism& o = game.world.organisms[k];
-  if (o.amin >= 5 && o.agsize < kAgsizeGrowthLimit && o.size >= o.agsize) {
-    o.amin -= 5;
-    o.agsize += 1;
+  // A full allowance grows by one for the price of a bought step.
+  const int32_t price = mutationCost(o, Characteristic::Aggression);
+  if (o.aminoAcids >= price && o.aggression < kAggressionGrowthLimit && o.size >= o.aggression) {
+    o.aminoAcids -= price;
+    o.aggression += 1;
   }
 }
 
 void endTurn(Game& game) {
   World& world = game.world;
-  if (!game.window.hodEnabled) return;
-  game.out().playSound(Sound::ClickHod, SoundMode::Async);
+  if (!game.window.turnButtonEnabled) return;
+  game.out().playSound(Sound::TurnClick, SoundMode::Async);
   world.turn = addSaturated(world.turn, 1);
 
   for (int k = 0; k < kOpponentCount; ++k)
     if (world.organisms[k].alive) opponentTurn(game, k);
 
   for (Organism& o : world.organisms) {
-    o.amin = addSaturated(o.amin, o.size);
+    o.aminoAcids = addSaturated(o.aminoAcids, o.size);
     o.alive = false;
-    if (o.amin > kAminCap) o.amin = kAminCap;
+    if (o.aminoAcids > kAminoAcidCap) o.aminoAcids = kAminoAcidCap;
   }
   for (const auto& column : world.board)
     for (const Cell& c : column)
@@ -62,7 +67,7 @@ void endTurn(Game& game) {
 
   if (allOpponentsGone(world)) announceVictory(game);
 
-  game.window.hodCaption = hodCaption(world.turn);
+  game.window.turnButtonCaption = turnButtonCaption(world.turn);
   game.out().controlsChanged();
   showPanel(game, kPlayer);
   refreshAffordability(game);

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "animation.h"
+#include "characteristics.h"
 #include "random.h"
 
 namespace klebony {
@@ -43,20 +44,28 @@ void resetOrganism(World& world, int k) {
   Organism& o = world.organisms[k];
   o.alive = true;
   o.mutated = false;
-  o.amin = 0;
+  o.aminoAcids = 0;
   o.hp = 10;
-  o.live = 1;
-  o.reg = 0;
-  o.speed = 1;
   o.size = 1;
-  o.agsize = 1;
   o.captured = false;
-  o.sensor = 1;
-  o.kolschup = 0;
-  o.urschup = 0;
-  o.bitv = 0;
-  o.schip = o.lezvie = o.kleschni = o.hvost = o.spory = 0;
-  o.zschip = o.zlezvie = o.zkleschni = o.zhvost = o.zspory = 0;
+  o.battlesWon = 0;
+  for (const CharacteristicInfo& c : kCharacteristicTable) o.*c.level = c.newGameLevel;
+}
+
+void resetBoard(World& world, Random& random) {
+  // The draws come in this exact order (x outer, y inner; the frame, then the
+  // step that may draw a period), so a scripted game replays the same way.
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      Cell& c = world.cell(x, y);
+      c.owner = kFree;
+      c.visible = false;
+      assignStrip(world, x, y, kFree);
+      c.px = x * kCellPixels;
+      c.py = y * kCellPixels;
+      c.frame = random(kCellFrames);
+      stepCellAnimation(c, random);
+    }
 }
 
 void stepCellAnimation(Cell& cell, Random& random) {
@@ -69,7 +78,7 @@ void recomputeVisibility(World& world) {
   if (!player.alive) return;
   // A sensor past the board's width sees no more than the whole board; clamping
   // keeps a loaded extreme value from looping for ever.
-  const int s = std::min<int32_t>(player.sensor, kBoardSize);
+  const int s = std::min<int32_t>(player.sensors, kBoardSize);
   // The union of squares is a square dilation: first along x, then along y.
   std::array<std::array<bool, kBoardSize>, kBoardSize> alongX{};
   for (int x = 0; x < kBoardSize; ++x)

@@ -15,8 +15,8 @@ inline constexpr int kPlayer = 4;
 inline constexpr int kFree = 5;  // owner code of a free cell
 inline constexpr int kTentacleSlots = 20;
 inline constexpr int kCellFrames = 6;
-inline constexpr int kAminCap = 900000;
-inline constexpr int kAgsizeGrowthLimit = 1301;
+inline constexpr int kAminoAcidCap = 900000;         // the stock after the income
+inline constexpr int kAggressionGrowthLimit = 1301;  // aggression grows by itself up to here
 
 struct Cell {
   int32_t owner = 0;
@@ -39,34 +39,56 @@ struct Tentacle {
 };
 
 // One record for the player and the computer organisms alike; the field
-// order is the order of the saved file.
+// order is the order of the saved file, which keeps the game's original
+// short names for them (see persist/savefile.cpp and docs/savefile.md).
+//
+// Glossary: the game's words, as the player reads them and as the saved
+// file and the driver's dump spell them.
+//   aminoAcids       аминокислоты, the currency of mutation        (amin)
+//   hp               hit points, from which a battle starts          (hp)
+//   vitality         жизнеспособность: full hit points are 10 x it   (live)
+//   regeneration     регенерация: hit points back after each hit     (reg)
+//   mobility         подвижность: mobility + 1 strikes a round       (speed)
+//   size             захваченные клетки: cells owned                 (size)
+//   aggression       уровень агрессии: the allowance of cells        (agsize)
+//   sensors          уровень сенсоров: the player's sight radius     (sensor)
+//   tentacleCount    щупальца: active tentacle slots                 (kolschup)
+//   tentacleLevel    уровень щупалец: the higher, the faster         (urschup)
+//   battlesWon       выиграно сражений                               (bitv)
+//   spike, blades, claws, tail, spores
+//                    шип, лезвия, клешни, боевой хвост, споры: the attack organs
+//                    (schip, lezvie, kleschni, hvost, spory)
+//   piercingDefence, cuttingDefence, choppingDefence, chokingDefence, acidDefence
+//                    защита от колющей, режущей, рубящей, удушающей, кислотной
+//                    атаки: each softens one organ (zschip ... zspory)
+//   mutated, captured  the player's one mutation and one capture of this turn
 struct Organism {
   bool alive = false;
   std::string name;  // UTF-8
   bool mutated = false;
-  int32_t amin = 0;
+  int32_t aminoAcids = 0;
   int32_t hp = 0;
-  int32_t live = 0;
-  int32_t reg = 0;
-  int32_t speed = 0;
+  int32_t vitality = 0;
+  int32_t regeneration = 0;
+  int32_t mobility = 0;
   int32_t size = 0;
-  int32_t agsize = 0;
+  int32_t aggression = 0;
   bool captured = false;
-  int32_t sensor = 0;
-  int32_t kolschup = 0;
-  int32_t urschup = 0;
+  int32_t sensors = 0;
+  int32_t tentacleCount = 0;
+  int32_t tentacleLevel = 0;
   std::array<Tentacle, kTentacleSlots> tentacles{};
-  int32_t bitv = 0;
-  int32_t schip = 0;
-  int32_t lezvie = 0;
-  int32_t kleschni = 0;
-  int32_t hvost = 0;
-  int32_t spory = 0;
-  int32_t zschip = 0;
-  int32_t zlezvie = 0;
-  int32_t zkleschni = 0;
-  int32_t zhvost = 0;
-  int32_t zspory = 0;
+  int32_t battlesWon = 0;
+  int32_t spike = 0;
+  int32_t blades = 0;
+  int32_t claws = 0;
+  int32_t tail = 0;
+  int32_t spores = 0;
+  int32_t piercingDefence = 0;
+  int32_t cuttingDefence = 0;
+  int32_t choppingDefence = 0;
+  int32_t chokingDefence = 0;
+  int32_t acidDefence = 0;
 
   bool operator==(const Organism&) const = default;
 };
@@ -96,7 +118,11 @@ int32_t stripRow(int owner);
 void assignStrip(World& world, int x, int y, int owner);
 // True when one of the four neighbours of (x, y) on the board is owned by `owner`.
 bool touchesOwner(const World& world, int x, int y, int owner);
+// Every field of organism k but its name and tentacle slots at its new-game value.
 void resetOrganism(World& world, int k);
+// Every cell free and hidden, at its place, with a random frame and one
+// animation step: the board of a new or loaded game before the organisms.
+void resetBoard(World& world, Random& random);
 void stepCellAnimation(Cell& cell, Random& random);
 void recomputeVisibility(World& world);
 // Saturating helpers for stock additions: a value that would leave int32 stays at its limit.

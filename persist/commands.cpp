@@ -14,7 +14,7 @@ void MOpenClick(Game& game, const std::string& path) {
     game.out().showMessage("Файл не удается открыть... :(");
     return;
   }
-  afterGameLoaded(game);
+  gameLoaded(game);
 }
 
 }  // namespace klebony

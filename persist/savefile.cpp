@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "characteristics.h"
 #include "cp1251.h"
 
 namespace klebony {
@@ -53,16 +54,19 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-// The block's fields after the name, in the file's order.
+// The block's fields after the name, in the file's order. The file calls them
+// mutated, amin, hp, live, reg, speed, size, agsize, captured, sensor,
+// kolschup, urschup, the twenty tentacle slots, bitv, schip, lezvie, kleschni,
+// hvost, spory, zschip, zlezvie, zkleschni, zhvost, zspory (docs/savefile.md).
 template <typename Io, typename O>
 bool blockTail(Io& io, O& o) {
-  bool ok = io.flag(o.mutated) && io.i32(o.amin) && io.i32(o.hp) && io.i32(o.live) && io.i32(o.reg) &&
-            io.i32(o.speed) && io.i32(o.size) && io.i32(o.agsize) && io.flag(o.captured) &&
-            io.i32(o.sensor) && io.i32(o.kolschup) && io.i32(o.urschup);
+  bool ok = io.flag(o.mutated) && io.i32(o.aminoAcids) && io.i32(o.hp) && io.i32(o.vitality) &&
+            io.i32(o.regeneration) && io.i32(o.mobility) && io.i32(o.size) && io.i32(o.aggression) &&
+            io.flag(o.captured) && io.i32(o.sensors) && io.i32(o.tentacleCount) && io.i32(o.tentacleLevel);
   for (auto& t : o.tentacles) ok = ok && io.flag(t.active) && io.i32(t.travel);
-  return ok && io.i32(o.bitv) && io.i32(o.schip) && io.i32(o.lezvie) && io.i32(o.kleschni) &&
-         io.i32(o.hvost) && io.i32(o.spory) && io.i32(o.zschip) && io.i32(o.zlezvie) && io.i32(o.zkleschni) &&
-         io.i32(o.zhvost) && io.i32(o.zspory);
+  return ok && io.i32(o.battlesWon) && io.i32(o.spike) && io.i32(o.blades) && io.i32(o.claws) &&
+         io.i32(o.tail) && io.i32(o.spores) && io.i32(o.piercingDefence) && io.i32(o.cuttingDefence) &&
+         io.i32(o.choppingDefence) && io.i32(o.chokingDefence) && io.i32(o.acidDefence);
 }
 
 // Lets blockTail drive the writer through the same field list as the reader.
@@ -93,14 +97,15 @@ bool readName(Reader& r, std::string& name) {
 //    and lost battles keep it so), and `alive` is true exactly when it owns a
 //    cell: the end of turn counts it so, and a battle clears it when the last
 //    cell goes. A live organism without cells would hang its capture draw.
-//  - `kolschup` equals the active slots (hence 0..20); `urschup` 0..10;
-//    `travel` >= 0 (it grows without bound once no opponent is left).
-//  - `live` >= 1 (1 at a new game, sabotage stops at 2); `speed` >= 1;
-//    `hp` >= 10, as it is only ever set to 10 x `live` and never lowered
-//    (it may well exceed 10 x `live` after a sabotage);
-//    `agsize` >= 1 with no upper bound (mutation goes past 1301);
-//    `reg`, `sensor`, `bitv`, organs and defences >= 0, no upper bound.
-//  - `amin` >= 0 with no upper bound: the 900000 cap applies only at the
+//  - every characteristic between its lowest level (its new-game level, or
+//    the floor a tentacle stops at: vitality 1, mobility 1, aggression 1,
+//    sensors 0, the rest 0) and its limit (tentacles 20, tentacle level 10,
+//    the rest unbounded: mutation takes aggression past 1301); the tentacle
+//    count equals the active slots; `travel` >= 0 (it grows without bound
+//    once no opponent is left).
+//  - `hp` >= 10, as it is only ever set to 10 x vitality and never lowered
+//    (it may well exceed 10 x vitality after a sabotage); battles won >= 0.
+//  - amino acids >= 0 with no upper bound: the 900000 cap applies only at the
 //    income, and lost attacks (+5000) and sabotage (+1000) add to it between.
 //  - `mutated` and `captured` only ever set for the player.
 //  - booleans exactly 0 or 1; `turn` >= 0; names 1..256 bytes with their
@@ -108,19 +113,17 @@ bool readName(Reader& r, std::string& name) {
 bool plausible(const Organism& o, int k, int cellsOwned) {
   if (k != kPlayer && (o.mutated || o.captured)) return false;
   if (o.size != cellsOwned || o.alive != (cellsOwned > 0)) return false;
-  if (o.amin < 0 || o.live < 1 || o.hp < 10 || o.reg < 0 || o.speed < 1 || o.agsize < 1 || o.sensor < 0)
-    return false;
-  if (o.urschup < 0 || o.urschup > 10) return false;
+  if (o.aminoAcids < 0 || o.hp < 10 || o.battlesWon < 0) return false;
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    const int32_t value = level(o, c.id);
+    if (value < lowestLevel(c.id) || value > c.limit) return false;
+  }
   int active = 0;
   for (const auto& t : o.tentacles) {
     if (t.travel < 0) return false;
     active += t.active ? 1 : 0;
   }
-  if (o.kolschup != active) return false;
-  for (int32_t level : {o.bitv, o.schip, o.lezvie, o.kleschni, o.hvost, o.spory, o.zschip, o.zlezvie,
-                        o.zkleschni, o.zhvost, o.zspory})
-    if (level < 0) return false;
-  return true;
+  return o.tentacleCount == active;
 }
 
 }  // namespace
@@ -167,17 +170,7 @@ std::optional<SavedGame> decodeSave(std::string_view bytes) {
 
 void applySave(World& world, Random& random, const SavedGame& saved) {
   // The same reset and draws as a new game's board, so the cells animate alike.
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) {
-      Cell& c = world.cell(x, y);
-      c.owner = kFree;
-      c.visible = false;
-      c.px = x * kCellPixels;
-      c.py = y * kCellPixels;
-      c.frame = random(kCellFrames);
-      assignStrip(world, x, y, kFree);
-      stepCellAnimation(c, random);
-    }
+  resetBoard(world, random);
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
       world.cell(x, y).owner = saved.owners[x][y];

@@ -32,18 +32,18 @@ QIcon icon(const char* name) { return QIcon(QStringLiteral(":/icons/%1.png").arg
 const Assets& Assets::get() {
   static const Assets assets = [] {
     Assets a;
-    a.Im_m = sheet("Im_m", 72, 144);
-    a.Im_vyd = sheet("Im_vyd", 36, 24);
-    a.Im_s = sheet("Im_s", 128, 64);
-    a.Im_z = sheet("Im_z", 56, 14);
-    a.Im_texture = QImage(QStringLiteral(":/img/Im_texture.png")).convertToFormat(QImage::Format_RGB32);
-    if (a.Im_texture.isNull()) {
-      a.Im_texture = QImage(100, 100, QImage::Format_RGB32);
-      a.Im_texture.fill(QColor(160, 40, 60));
+    a.organismSheet = sheet("Im_m", 72, 144);
+    a.markerSheet = sheet("Im_vyd", 36, 24);
+    a.heartSheet = sheet("Im_s", 128, 64);
+    a.twinkleSheet = sheet("Im_z", 56, 14);
+    a.tissueTexture = QImage(QStringLiteral(":/img/Im_texture.png")).convertToFormat(QImage::Format_RGB32);
+    if (a.tissueTexture.isNull()) {
+      a.tissueTexture = QImage(100, 100, QImage::Format_RGB32);
+      a.tissueTexture.fill(QColor(160, 40, 60));
     }
-    a.CURS = cursor("CURS");
-    a.CURSPOLE = cursor("CURSPOLE");
-    a.CURSMIC = cursor("CURSMIC");
+    a.windowCursor = cursor("CURS");
+    a.buttonCursor = cursor("CURSPOLE");
+    a.boardCursor = cursor("CURSMIC");
     a.iconOpen = icon("menu_open");
     a.iconSave = icon("menu_save");
     a.iconExit = icon("menu_exit");

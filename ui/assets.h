@@ -9,14 +9,14 @@
 namespace klebony {
 
 struct Assets {
-  QImage Im_m;        // 72 x 144: six strips of six 12 x 12 cell frames, masks below
-  QImage Im_vyd;      // 36 x 24: the hover marker
-  QImage Im_s;        // 128 x 64: the heart
-  QImage Im_z;        // 56 x 14: the twinkle
-  QImage Im_texture;  // 100 x 100: the start screen's tissue
-  QCursor CURS;
-  QCursor CURSPOLE;
-  QCursor CURSMIC;
+  QImage organismSheet;  // 72 x 144: six strips of six 12 x 12 cell frames, masks below
+  QImage markerSheet;    // 36 x 24: the hover marker
+  QImage heartSheet;     // 128 x 64: the heart
+  QImage twinkleSheet;   // 56 x 14: the twinkle
+  QImage tissueTexture;  // 100 x 100: the start screen's tissue
+  QCursor windowCursor;  // an arrow among sparkles: the start screen
+  QCursor buttonCursor;  // spiky organisms: the buttons
+  QCursor boardCursor;   // an arrow with a ring: the board
   QIcon iconOpen, iconSave, iconExit, iconAbout, iconHelp;  // ImageList1, 0..4 in the menu's order
   QIcon appIcon;
 

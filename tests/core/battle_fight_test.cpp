@@ -19,18 +19,18 @@ std::optional<Winner> referenceFight(const Organism& a, const Organism& d, int r
   __int128 hpD = d.hp;
   const __int128 dmgA = damagePerHit(a, d);
   const __int128 dmgD = damagePerHit(d, a);
-  const int64_t hitsA = int64_t{a.speed} + 1;
-  const int64_t hitsD = int64_t{d.speed} + 1;
+  const int64_t hitsA = int64_t{a.mobility} + 1;
+  const int64_t hitsD = int64_t{d.mobility} + 1;
   for (int64_t r = 0; r < roundLimit; ++r) {
     for (int64_t i = 0; i < hitsA; ++i) {
       hpD -= dmgA;
       if (hpD <= 0) return Winner::Attacker;
-      hpD += d.reg;
+      hpD += d.regeneration;
     }
     for (int64_t i = 0; i < hitsD; ++i) {
       hpA -= dmgD;
       if (hpA <= 0) return Winner::Defender;
-      hpA += a.reg;
+      hpA += a.regeneration;
     }
     if (r > 20) {
       hpA -= 2 * r - 20;
@@ -48,28 +48,28 @@ Organism newGameOrganism() {
   Organism o;
   o.alive = true;
   o.hp = 10;
-  o.live = 1;
-  o.speed = 1;
+  o.vitality = 1;
+  o.mobility = 1;
   o.size = 1;
-  o.agsize = 1;
-  o.sensor = 1;
+  o.aggression = 1;
+  o.sensors = 1;
   return o;
 }
 
 void setOrgans(Organism& o, int32_t s, int32_t l, int32_t k, int32_t h, int32_t p) {
-  o.schip = s;
-  o.lezvie = l;
-  o.kleschni = k;
-  o.hvost = h;
-  o.spory = p;
+  o.spike = s;
+  o.blades = l;
+  o.claws = k;
+  o.tail = h;
+  o.spores = p;
 }
 
 void setDefences(Organism& o, int32_t s, int32_t l, int32_t k, int32_t h, int32_t p) {
-  o.zschip = s;
-  o.zlezvie = l;
-  o.zkleschni = k;
-  o.zhvost = h;
-  o.zspory = p;
+  o.piercingDefence = s;
+  o.cuttingDefence = l;
+  o.choppingDefence = k;
+  o.chokingDefence = h;
+  o.acidDefence = p;
 }
 
 TEST(DamagePerHit, EachPairIsClampedOnItsOwn) {
@@ -102,8 +102,8 @@ TEST(BattleRounds, NewGameOrganismsGoToTheEnvironmentAndTheAttackerWins) {
 TEST(BattleRounds, AttackerWhoseHitMatchesTheDefendersHpWinsAtOnce) {
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
-  a.schip = 10;
-  d.schip = 1000;  // would kill at once, but never strikes
+  a.spike = 10;
+  d.spike = 1000;  // would kill at once, but never strikes
   EXPECT_EQ(closedForm(a, d), Winner::Attacker);
 }
 
@@ -111,8 +111,8 @@ TEST(BattleRounds, RegenerationSlowsButDoesNotSaveTheDefender) {
   // Defender's counter: 7, 8, 5, 6 | 3, 4, 1, 2 | -1 at round index 2.
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
-  a.schip = 3;
-  d.reg = 1;
+  a.spike = 3;
+  d.regeneration = 1;
   EXPECT_EQ(closedForm(a, d), Winner::Attacker);
   d.hp = 11;
   EXPECT_EQ(closedForm(a, d), referenceFight(a, d));
@@ -121,9 +121,9 @@ TEST(BattleRounds, RegenerationSlowsButDoesNotSaveTheDefender) {
 TEST(BattleRounds, DefenderWithSpikeFiveKillsWithItsSecondHit) {
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
-  d.schip = 5;
+  d.spike = 5;
   EXPECT_EQ(closedForm(a, d), Winner::Defender);
-  d.schip = 4;  // 10 -> 6 -> 2, then the environment decides: attacker strikes first
+  d.spike = 4;  // 10 -> 6 -> 2, then the environment decides: attacker strikes first
   EXPECT_EQ(closedForm(a, d), referenceFight(a, d));
 }
 
@@ -131,20 +131,20 @@ TEST(BattleRounds, SpeedDecidesTheNumberOfHits) {
   // Speed 3 gives four hits of 3 against 12 hit points: the defender falls in round 0.
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
-  a.schip = 3;
-  a.speed = 3;
+  a.spike = 3;
+  a.mobility = 3;
   d.hp = 12;
-  d.schip = 100;
+  d.spike = 100;
   EXPECT_EQ(closedForm(a, d), Winner::Attacker);
-  a.speed = 2;  // three hits leave 3, and the defender strikes back
+  a.mobility = 2;  // three hits leave 3, and the defender strikes back
   EXPECT_EQ(closedForm(a, d), Winner::Defender);
 }
 
 TEST(BattleRounds, EnvironmentBroughtBothDownAndTheAttackersHarmlessHitWins) {
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
-  a.reg = 1;
-  d.reg = 1;  // +2 a round on both sides, the environment still wins at last
+  a.regeneration = 1;
+  d.regeneration = 1;  // +2 a round on both sides, the environment still wins at last
   EXPECT_EQ(referenceFight(a, d), Winner::Attacker);
   EXPECT_EQ(closedForm(a, d), Winner::Attacker);
 }
@@ -152,12 +152,12 @@ TEST(BattleRounds, EnvironmentBroughtBothDownAndTheAttackersHarmlessHitWins) {
 TEST(BattleRounds, SideThatNeverStrikes) {
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
-  a.speed = -1;  // no hits: the attacker cannot take the cell
+  a.mobility = -1;  // no hits: the attacker cannot take the cell
   EXPECT_EQ(closedForm(a, d), Winner::Defender);
   EXPECT_EQ(referenceFight(a, d), Winner::Defender);
-  d.speed = INT32_MIN;  // nobody strikes: the rounds would never end, the defender keeps the cell
+  d.mobility = INT32_MIN;  // nobody strikes: the rounds would never end, the defender keeps the cell
   EXPECT_EQ(closedForm(a, d), Winner::Defender);
-  a.speed = 0;  // one hit a round against a defender that never strikes
+  a.mobility = 0;  // one hit a round against a defender that never strikes
   EXPECT_EQ(closedForm(a, d), Winner::Attacker);
 }
 
@@ -165,7 +165,7 @@ TEST(BattleRounds, HpAtOrBelowZeroFallsToTheFirstHit) {
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
   d.hp = 0;
-  d.schip = 100;
+  d.spike = 100;
   EXPECT_EQ(closedForm(a, d), Winner::Attacker);
   d.hp = INT32_MIN;
   EXPECT_EQ(closedForm(a, d), Winner::Attacker);
@@ -183,8 +183,8 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitOnRandomFights) {
     for (auto& o : side) {
       o = newGameOrganism();
       o.hp = pick(-5, 60);
-      o.speed = pick(-3, 6);
-      o.reg = pick(-6, 14);
+      o.mobility = pick(-3, 6);
+      o.regeneration = pick(-6, 14);
       setOrgans(o, pick(-2, 6), pick(-2, 4), pick(0, 3), pick(-1, 3), pick(0, 2));
       setDefences(o, pick(-2, 5), pick(-2, 4), pick(0, 3), pick(-1, 3), pick(0, 2));
       if (pick(0, 3) == 0) setOrgans(o, 0, 0, 0, 0, 0);
@@ -192,8 +192,8 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitOnRandomFights) {
     auto expected = referenceFight(side[0], side[1]);
     if (!expected) expected = Winner::Defender;  // nobody strikes
     ASSERT_EQ(closedForm(side[0], side[1]), *expected)
-        << "fight " << i << ": hp " << side[0].hp << "/" << side[1].hp << " speed " << side[0].speed << "/"
-        << side[1].speed << " reg " << side[0].reg << "/" << side[1].reg << " dmg "
+        << "fight " << i << ": hp " << side[0].hp << "/" << side[1].hp << " speed " << side[0].mobility << "/"
+        << side[1].mobility << " reg " << side[0].regeneration << "/" << side[1].regeneration << " dmg "
         << damagePerHit(side[0], side[1]) << "/" << damagePerHit(side[1], side[0]);
   }
 }
@@ -208,8 +208,8 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitWithLargeSpeedsAndRegeneration) {
     for (auto& o : side) {
       o = newGameOrganism();
       o.hp = pick(-10, 3000);
-      o.speed = pick(-1, 60);
-      o.reg = pick(-50, 400);
+      o.mobility = pick(-1, 60);
+      o.regeneration = pick(-50, 400);
       setOrgans(o, pick(0, 60), pick(0, 30), 0, 0, pick(0, 400));
       setDefences(o, pick(0, 50), pick(0, 30), 0, 0, pick(0, 400));
     }
@@ -228,14 +228,14 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitAroundTheTurningPoints) {
           for (int otherDmg = 0; otherDmg <= 3; ++otherDmg) {
             Organism a = newGameOrganism();
             Organism d = newGameOrganism();
-            a.schip = dmg;
-            a.speed = speed;
-            a.reg = reg - 1;
+            a.spike = dmg;
+            a.mobility = speed;
+            a.regeneration = reg - 1;
             a.hp = 9 - hp;
             d.hp = hp;
-            d.reg = reg;
-            d.lezvie = otherDmg;
-            d.speed = 3 - speed;
+            d.regeneration = reg;
+            d.blades = otherDmg;
+            d.mobility = 3 - speed;
             auto expected = referenceFight(a, d);
             if (!expected) expected = Winner::Defender;
             ASSERT_EQ(closedForm(a, d), *expected)
@@ -252,13 +252,13 @@ TEST(BattleRounds, ExtremeRecordsFinishWithoutOverflow) {
       Organism a = newGameOrganism();
       Organism d = newGameOrganism();
       a.hp = v;
-      a.speed = w;
-      a.reg = v;
+      a.mobility = w;
+      a.regeneration = v;
       setOrgans(a, w, v, w, v, w);
       setDefences(a, v, w, v, w, v);
       d.hp = w;
-      d.speed = v;
-      d.reg = w;
+      d.mobility = v;
+      d.regeneration = w;
       setOrgans(d, v, w, v, w, v);
       setDefences(d, w, v, w, v, w);
       (void)attackerWinsRounds(a, d);
@@ -274,8 +274,8 @@ TEST(BattleRounds, LargestRegenerationAndSpeedStillEndByTheEnvironment) {
   Organism a = newGameOrganism();
   Organism d = newGameOrganism();
   for (Organism* o : {&a, &d}) {
-    o->reg = INT32_MAX;
-    o->speed = INT32_MAX;
+    o->regeneration = INT32_MAX;
+    o->mobility = INT32_MAX;
     o->hp = INT32_MAX;
   }
   EXPECT_TRUE(attackerWinsRounds(a, d));
@@ -284,7 +284,7 @@ TEST(BattleRounds, LargestRegenerationAndSpeedStillEndByTheEnvironment) {
   EXPECT_TRUE(attackerWinsRounds(a, d));
   // With a lower regeneration the defender's counter peaks lower and falls
   // earlier; the attacker with the higher one cannot lose.
-  a.reg = INT32_MAX - 1;
+  a.regeneration = INT32_MAX - 1;
   d.hp = INT32_MAX;
   EXPECT_FALSE(attackerWinsRounds(a, d));
 }

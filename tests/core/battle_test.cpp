@@ -27,7 +27,7 @@ struct BattleGame : TestGame {
                       });
   }
   // Makes `k` win against a side without organs: its first hit kills.
-  void makeStrong(int k) { org(k).schip = 1000; }
+  void makeStrong(int k) { org(k).spike = 1000; }
   // One draw of 0 after those a step needs: left over when the battle drew exactly what was queued.
   void expectDrawsUsedUp() {
     EXPECT_EQ(game.random.queued(), 1u) << "the battle drew more or less than queued";
@@ -37,23 +37,23 @@ struct BattleGame : TestGame {
 TEST(BattleConsequences, PlayerAttacksAndLoses) {
   BattleGame t;
   t.makeStrong(kZenomius);
-  t.org(kPlayer).live = 3;
+  t.org(kPlayer).vitality = 3;
   t.org(kPlayer).hp = 4;
-  t.org(kZenomius).amin = 17;
+  t.org(kZenomius).aminoAcids = 17;
   t.draws({0});
   EXPECT_EQ(battle(t.game, kPlayer, kZenomius, true), kZenomius);
   EXPECT_EQ(t.rec.lines, (Lines{"sound Sound/Smeh_2.wav", "message Битва проиграна! :-("}));
-  EXPECT_EQ(t.game.window.h1, "");
+  EXPECT_EQ(t.game.window.upperStatus, "");
   const Organism& p = t.org(kPlayer);
   const Organism& z = t.org(kZenomius);
-  EXPECT_EQ(p.bitv, 0);
+  EXPECT_EQ(p.battlesWon, 0);
   EXPECT_EQ(p.hp, 30);
   EXPECT_EQ(p.size, 1);
-  EXPECT_EQ(z.bitv, 1);
+  EXPECT_EQ(z.battlesWon, 1);
   EXPECT_TRUE(z.tentacles[0].active);
   EXPECT_EQ(z.tentacles[0].travel, 0);
-  EXPECT_EQ(z.kolschup, 1);
-  EXPECT_EQ(z.amin, 5017);
+  EXPECT_EQ(z.tentacleCount, 1);
+  EXPECT_EQ(z.aminoAcids, 5017);
   EXPECT_EQ(z.size, 1);
   EXPECT_EQ(z.hp, 10);  // a defender that wins keeps its hp
   t.expectDrawsUsedUp();
@@ -64,26 +64,26 @@ TEST(BattleConsequences, PlayerLosingToAFullTentacleSetStillPays5000) {
   t.makeStrong(kZenomius);
   Organism& z = t.org(kZenomius);
   for (Tentacle& s : z.tentacles) s = {true, 5};
-  z.kolschup = 20;
+  z.tentacleCount = 20;
   battle(t.game, kPlayer, kZenomius, true);
-  EXPECT_EQ(z.kolschup, 20);
-  EXPECT_EQ(z.amin, 5000);
+  EXPECT_EQ(z.tentacleCount, 20);
+  EXPECT_EQ(z.aminoAcids, 5000);
   for (const Tentacle& s : z.tentacles) EXPECT_EQ(s.travel, 5);
   // The lowest free slot is taken, not the first after the active ones.
   z.tentacles[3] = {false, 9};
   z.tentacles[12] = {false, 0};
-  z.kolschup = 18;
+  z.tentacleCount = 18;
   battle(t.game, kPlayer, kZenomius, true);
   EXPECT_TRUE(z.tentacles[3].active);
   EXPECT_EQ(z.tentacles[3].travel, 0);
   EXPECT_FALSE(z.tentacles[12].active);
-  EXPECT_EQ(z.kolschup, 19);
+  EXPECT_EQ(z.tentacleCount, 19);
 }
 
 TEST(BattleConsequences, PlayerBeatsALastCellAndTheDefenderIsGoneBeforeReturn) {
   BattleGame t;
   t.makeStrong(kPlayer);
-  t.org(kZenomius).live = 4;
+  t.org(kZenomius).vitality = 4;
   t.org(kZenomius).hp = 1;
   t.draws({0, 0, 0});  // no defence, no growth
   EXPECT_EQ(battle(t.game, kPlayer, kZenomius, true), kPlayer);
@@ -91,8 +91,8 @@ TEST(BattleConsequences, PlayerBeatsALastCellAndTheDefenderIsGoneBeforeReturn) {
   EXPECT_EQ(z.size, 0);
   EXPECT_FALSE(z.alive);
   EXPECT_EQ(z.hp, 40);
-  EXPECT_EQ(z.bitv, 0);
-  EXPECT_EQ(t.org(kPlayer).bitv, 1);
+  EXPECT_EQ(z.battlesWon, 0);
+  EXPECT_EQ(t.org(kPlayer).battlesWon, 1);
   EXPECT_EQ(t.org(kPlayer).size, 1);  // the caller hands over the cell
   EXPECT_EQ(t.rec.lines, (Lines{"status Тарвилис напал на  Зеномиус и ПОБЕДИЛ!", "sound Sound/Attak.wav"}));
   t.expectDrawsUsedUp();
@@ -120,7 +120,7 @@ TEST(BattleConsequences, ComputerTakesThePlayersLastCell) {
   EXPECT_EQ(t.org(kPlayer).size, 0);
   EXPECT_FALSE(t.org(kPlayer).alive);
   EXPECT_EQ(t.org(kPlayer).hp, 10);
-  EXPECT_EQ(t.org(kAkius).bitv, 1);
+  EXPECT_EQ(t.org(kAkius).battlesWon, 1);
   t.expectDrawsUsedUp();
 }
 
@@ -142,10 +142,10 @@ TEST(BattleConsequences, PlayerHoldsItsCellSilently) {
   t.draws({0});
   EXPECT_EQ(battle(t.game, kAkius, kPlayer, true), kPlayer);
   EXPECT_TRUE(t.rec.lines.empty());
-  EXPECT_EQ(t.org(kPlayer).bitv, 1);
+  EXPECT_EQ(t.org(kPlayer).battlesWon, 1);
   EXPECT_EQ(t.org(kPlayer).hp, 7);
   EXPECT_EQ(t.org(kAkius).hp, 10);
-  EXPECT_EQ(t.org(kAkius).amin, 0);  // only a lost attack of the player pays
+  EXPECT_EQ(t.org(kAkius).aminoAcids, 0);  // only a lost attack of the player pays
   EXPECT_FALSE(t.org(kAkius).tentacles[0].active);
   t.expectDrawsUsedUp();
 }
@@ -166,16 +166,16 @@ TEST(BattleConsequences, TrialBattlesChangeNothingButHp) {
     BattleGame t;
     t.makeStrong(attackerStrong ? kAkius : kZenomius);
     for (int k : {kZenomius, kAkius}) {
-      t.org(k).live = 2;  // hp above full, as after a sabotage of live
+      t.org(k).vitality = 2;  // hp above full, as after a sabotage of live
       t.org(k).hp = 55;
-      t.org(k).amin = 123;
+      t.org(k).aminoAcids = 123;
     }
     t.org(kZenomius).size = 0;  // even a defender record without cells is left alone
     const World before = t.world();
     t.draws({0});
     EXPECT_EQ(battle(t.game, kAkius, kZenomius, false), attackerStrong ? kAkius : kZenomius);
     EXPECT_TRUE(t.rec.lines.empty());
-    EXPECT_EQ(t.game.window.h1, "");
+    EXPECT_EQ(t.game.window.upperStatus, "");
     for (int k = 0; k < kOrganismCount; ++k) {
       Organism expected = before.organisms[k];
       if (k == kZenomius || k == kAkius) expected.hp = 20;
@@ -187,7 +187,8 @@ TEST(BattleConsequences, TrialBattlesChangeNothingButHp) {
 
 TEST(BattleConsequences, BeatenDefenderGainsADefenceOnOneInThree) {
   const auto defences = [](const Organism& o) {
-    return std::vector<int32_t>{o.zschip, o.zlezvie, o.zkleschni, o.zhvost, o.zspory};
+    return std::vector<int32_t>{o.piercingDefence, o.cuttingDefence, o.choppingDefence, o.chokingDefence,
+                                o.acidDefence};
   };
   for (int n = 0; n < 5; ++n) {
     BattleGame t;
@@ -217,37 +218,37 @@ TEST(BattleConsequences, PlayersVictimGrowsByTheTableAfterTheDefenceDraws) {
     setBoard(t.world(), {"004"});
     t.makeStrong(kPlayer);
     Organism& z = t.org(kZenomius);
-    z.amin = 1;
+    z.aminoAcids = 1;
     z.tentacles[0] = {true, 3};
-    z.kolschup = 1;
+    z.tentacleCount = 1;
     Organism expected = z;
     expected.size = 1;
-    expected.zkleschni = 1;  // the defence draws come first
+    expected.choppingDefence = 1;  // the defence draws come first
     switch (w) {
       case 3:
       case 18:
-        expected.live = 2;
+        expected.vitality = 2;
         expected.hp = 20;
-        expected.amin = 401;
+        expected.aminoAcids = 401;
         break;
       case 5:
-        expected.schip = 1;
+        expected.spike = 1;
         break;
       case 6:
-        expected.lezvie = 1;
+        expected.blades = 1;
         break;
       case 7:
-        expected.kleschni = 1;
+        expected.claws = 1;
         break;
       case 8:
-        expected.hvost = 1;
+        expected.tail = 1;
         break;
       case 9:
-        expected.spory = 1;
+        expected.spores = 1;
         break;
       case 13:
         expected.tentacles[1] = {true, 0};
-        expected.kolschup = 2;
+        expected.tentacleCount = 2;
         break;
     }
     t.draws({1, 2, w, 0});
@@ -263,11 +264,11 @@ TEST(BattleConsequences, GrowthTentacleWithEverySlotTakenAddsNothing) {
   t.makeStrong(kPlayer);
   Organism& z = t.org(kZenomius);
   for (Tentacle& s : z.tentacles) s = {true, 1};
-  z.kolschup = 20;
+  z.tentacleCount = 20;
   t.draws({0, 13});
   battle(t.game, kPlayer, kZenomius, true);
-  EXPECT_EQ(z.kolschup, 20);
-  EXPECT_EQ(z.amin, 0);
+  EXPECT_EQ(z.tentacleCount, 20);
+  EXPECT_EQ(z.aminoAcids, 0);
 }
 
 // Records from a saved file may hold any int32: every addition stays in range.
@@ -275,14 +276,14 @@ TEST(BattleConsequences, StocksAndLevelsSaturateAtTheirLimits) {
   {
     BattleGame t;
     t.makeStrong(kZenomius);
-    t.org(kZenomius).amin = INT32_MAX - 10;
-    t.org(kZenomius).bitv = INT32_MAX;
-    t.org(kZenomius).kolschup = INT32_MAX;
-    t.org(kPlayer).live = INT32_MAX;
+    t.org(kZenomius).aminoAcids = INT32_MAX - 10;
+    t.org(kZenomius).battlesWon = INT32_MAX;
+    t.org(kZenomius).tentacleCount = INT32_MAX;
+    t.org(kPlayer).vitality = INT32_MAX;
     battle(t.game, kPlayer, kZenomius, true);
-    EXPECT_EQ(t.org(kZenomius).amin, INT32_MAX);
-    EXPECT_EQ(t.org(kZenomius).bitv, INT32_MAX);
-    EXPECT_EQ(t.org(kZenomius).kolschup, INT32_MAX);
+    EXPECT_EQ(t.org(kZenomius).aminoAcids, INT32_MAX);
+    EXPECT_EQ(t.org(kZenomius).battlesWon, INT32_MAX);
+    EXPECT_EQ(t.org(kZenomius).tentacleCount, INT32_MAX);
     EXPECT_EQ(t.org(kPlayer).hp, INT32_MAX);
   }
   {
@@ -290,18 +291,18 @@ TEST(BattleConsequences, StocksAndLevelsSaturateAtTheirLimits) {
     t.makeStrong(kPlayer);
     Organism& z = t.org(kZenomius);
     z.size = INT32_MIN;
-    z.live = INT32_MAX;
-    z.amin = INT32_MAX;
-    z.zspory = INT32_MAX;
-    t.org(kPlayer).live = INT32_MIN;
+    z.vitality = INT32_MAX;
+    z.aminoAcids = INT32_MAX;
+    z.acidDefence = INT32_MAX;
+    t.org(kPlayer).vitality = INT32_MIN;
     t.draws({1, 4, 3});
     battle(t.game, kPlayer, kZenomius, true);
     EXPECT_EQ(z.size, INT32_MIN);
     EXPECT_FALSE(z.alive);
-    EXPECT_EQ(z.live, INT32_MAX);
+    EXPECT_EQ(z.vitality, INT32_MAX);
     EXPECT_EQ(z.hp, INT32_MAX);
-    EXPECT_EQ(z.amin, INT32_MAX);
-    EXPECT_EQ(z.zspory, INT32_MAX);
+    EXPECT_EQ(z.aminoAcids, INT32_MAX);
+    EXPECT_EQ(z.acidDefence, INT32_MAX);
     EXPECT_EQ(t.org(kPlayer).hp, INT32_MIN);
   }
 }
@@ -312,10 +313,11 @@ TEST(BattleConsequences, ExtremeRecordsFightToAnEndWithoutOverflow) {
       BattleGame t;
       for (int k : {kZenomius, kPlayer}) {
         Organism& o = t.org(k);
-        o.hp = o.live = o.reg = o.speed = v;
-        o.schip = o.lezvie = o.kleschni = o.hvost = o.spory = w;
-        o.zschip = o.zlezvie = o.zkleschni = o.zhvost = o.zspory = k == kPlayer ? v : w;
-        o.amin = o.bitv = o.size = o.kolschup = v;
+        o.hp = o.vitality = o.regeneration = o.mobility = v;
+        o.spike = o.blades = o.claws = o.tail = o.spores = w;
+        o.piercingDefence = o.cuttingDefence = o.choppingDefence = o.chokingDefence = o.acidDefence =
+            k == kPlayer ? v : w;
+        o.aminoAcids = o.battlesWon = o.size = o.tentacleCount = v;
         v = v == INT32_MIN ? INT32_MAX : v;  // the two sides differ
       }
       t.draws({1, 4, 13});

@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "mutation.h"
+#include "panel.h"
 #include "support.h"
 
 namespace klebony {
@@ -21,87 +22,91 @@ class ControlsRecorder : public test::Recorder {
 TEST(MutationPrice, GrowsWithLevelButAggressionStaysFlat) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.schip = 4;
-  p.agsize = 1301;
-  EXPECT_EQ(mutationCost(p, Characteristic::schip), 150);
-  EXPECT_EQ(mutationCost(p, Characteristic::agsize), 5);
+  p.spike = 4;
+  p.aggression = 1301;
+  EXPECT_EQ(mutationCost(p, Characteristic::Spike), 150);
+  EXPECT_EQ(mutationCost(p, Characteristic::Aggression), 5);
 }
 
-TEST(MutationPrice, EveryCaptionLabelLeadsBackToItsCharacteristic) {
+// The panel's labels are not in row order (the spores row is Label14, the
+// cutting defence's Label19): each must lead to its own row.
+TEST(PanelLabels, EveryCaptionLeadsToItsOwnCharacteristicAndTheCountsToNone) {
   int matched = 0;
-  for (int label = 0; label <= 30; ++label) {
-    if (auto c = characteristicOfLabel(label)) {
-      EXPECT_EQ(captionLabel(*c), label);
+  for (int n = 0; n <= 30; ++n) {
+    const std::string label = "Label" + std::to_string(n);
+    const auto item = panelItemOfLabel(label);
+    if (item && item->kind == PanelItem::Kind::Characteristic) {
+      EXPECT_EQ(info(item->characteristic).captionLabel, label);
       ++matched;
     }
   }
   EXPECT_EQ(matched, kCharacteristicCount);
-  EXPECT_FALSE(characteristicOfLabel(6));   // size is not mutable
-  EXPECT_FALSE(characteristicOfLabel(10));  // nor are the battles won
-  EXPECT_EQ(characteristicOfLabel(14), Characteristic::spory);
-  EXPECT_EQ(characteristicOfLabel(19), Characteristic::zlezvie);
+  EXPECT_EQ(panelItemOfLabel("Label6")->kind, PanelItem::Kind::CellsOwned);
+  EXPECT_EQ(panelItemOfLabel("Label10")->kind, PanelItem::Kind::BattlesWon);
+  EXPECT_EQ(panelItemOfLabel("Label14"), PanelItem::of(Characteristic::Spores));
+  EXPECT_EQ(panelItemOfLabel("Label19"), PanelItem::of(Characteristic::CuttingDefence));
 }
 
 // Regression: u * (L + 1) in 32 bits overflowed to a negative price that anyone could pay.
 TEST(MutationPrice, SaturatesInsteadOfOverflowing) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.speed = 5'000'000;
-  EXPECT_EQ(mutationCost(p, Characteristic::speed), kMax);
-  p.amin = 900000;
-  EXPECT_FALSE(canMutate(p, Characteristic::speed));
+  p.mobility = 5'000'000;
+  EXPECT_EQ(mutationCost(p, Characteristic::Mobility), kMax);
+  p.aminoAcids = 900000;
+  EXPECT_FALSE(canMutate(p, Characteristic::Mobility));
 }
 
 // Regression: a level at the top of int32 wrapped to INT32_MIN on +1.
 TEST(MutationPrice, LevelAtInt32TopCannotBeRaised) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.agsize = kMax;
-  p.amin = kMax;
-  EXPECT_FALSE(canMutate(p, Characteristic::agsize));
-  applyMutation(p, Characteristic::agsize);
-  EXPECT_EQ(p.agsize, kMax);
-  EXPECT_EQ(p.amin, kMax);
+  p.aggression = kMax;
+  p.aminoAcids = kMax;
+  EXPECT_FALSE(canMutate(p, Characteristic::Aggression));
+  applyMutation(p, Characteristic::Aggression);
+  EXPECT_EQ(p.aggression, kMax);
+  EXPECT_EQ(p.aminoAcids, kMax);
 }
 
 // Regression: hp := 10 * live overflowed for a vitality near the top of int32.
 TEST(MutationPrice, VitalityStepNearInt32TopSaturatesHp) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.live = kMax - 1;
-  p.amin = kMax;
-  ASSERT_TRUE(canMutate(p, Characteristic::live));
-  applyMutation(p, Characteristic::live);
-  EXPECT_EQ(p.live, kMax);
+  p.vitality = kMax - 1;
+  p.aminoAcids = kMax;
+  ASSERT_TRUE(canMutate(p, Characteristic::Vitality));
+  applyMutation(p, Characteristic::Vitality);
+  EXPECT_EQ(p.vitality, kMax);
   EXPECT_EQ(p.hp, kMax);
-  EXPECT_EQ(p.amin, 0);
+  EXPECT_EQ(p.aminoAcids, 0);
 }
 
 // Regression: a negative level from a foreign file gave a negative price, so a step paid the organism.
 TEST(MutationPrice, NegativeLevelIsPricedLikeLevelZero) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.zspory = -7;
-  EXPECT_EQ(mutationCost(p, Characteristic::zspory), 80);
-  p.amin = 79;
-  EXPECT_FALSE(canMutate(p, Characteristic::zspory));
-  p.amin = 80;
-  applyMutation(p, Characteristic::zspory);
-  EXPECT_EQ(p.zspory, -6);
-  EXPECT_EQ(p.amin, 0);
+  p.acidDefence = -7;
+  EXPECT_EQ(mutationCost(p, Characteristic::AcidDefence), 80);
+  p.aminoAcids = 79;
+  EXPECT_FALSE(canMutate(p, Characteristic::AcidDefence));
+  p.aminoAcids = 80;
+  applyMutation(p, Characteristic::AcidDefence);
+  EXPECT_EQ(p.acidDefence, -6);
+  EXPECT_EQ(p.aminoAcids, 0);
 }
 
 TEST(MutationStep, ExactPriceIsEnoughOneLessIsNot) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.amin = 139;
-  EXPECT_FALSE(canMutate(p, Characteristic::live));
-  p.amin = 140;
+  p.aminoAcids = 139;
+  EXPECT_FALSE(canMutate(p, Characteristic::Vitality));
+  p.aminoAcids = 140;
   p.hp = 3;
-  ASSERT_TRUE(canMutate(p, Characteristic::live));
-  applyMutation(p, Characteristic::live);
-  EXPECT_EQ(p.amin, 0);
-  EXPECT_EQ(p.live, 2);
+  ASSERT_TRUE(canMutate(p, Characteristic::Vitality));
+  applyMutation(p, Characteristic::Vitality);
+  EXPECT_EQ(p.aminoAcids, 0);
+  EXPECT_EQ(p.vitality, 2);
   EXPECT_EQ(p.hp, 20);  // healed to the new maximum
 }
 
@@ -110,16 +115,16 @@ TEST(MutationStep, NewTentacleTakesTheFirstFreeSlotUpToTwenty) {
   Organism& p = t.org(kPlayer);
   for (int i = 0; i < kTentacleSlots; ++i) p.tentacles[i] = {i != 7, 5};
   p.tentacles[7].travel = 12;  // a stale travel must not survive
-  p.kolschup = 19;
-  p.amin = 4000;
-  ASSERT_TRUE(canMutate(p, Characteristic::kolschup));
-  applyMutation(p, Characteristic::kolschup);
-  EXPECT_EQ(p.kolschup, 20);
+  p.tentacleCount = 19;
+  p.aminoAcids = 4000;
+  ASSERT_TRUE(canMutate(p, Characteristic::Tentacles));
+  applyMutation(p, Characteristic::Tentacles);
+  EXPECT_EQ(p.tentacleCount, 20);
   EXPECT_TRUE(p.tentacles[7].active);
   EXPECT_EQ(p.tentacles[7].travel, 0);
-  EXPECT_EQ(p.amin, 0);
-  p.amin = 900000;
-  EXPECT_FALSE(canMutate(p, Characteristic::kolschup));
+  EXPECT_EQ(p.aminoAcids, 0);
+  p.aminoAcids = 900000;
+  EXPECT_FALSE(canMutate(p, Characteristic::Tentacles));
 }
 
 // Regression: a file whose count says less than its active slots made a paid step add no tentacle.
@@ -127,45 +132,45 @@ TEST(MutationStep, TentacleIsNotSoldWithoutAFreeSlot) {
   TestGame t;
   Organism& p = t.org(kPlayer);
   for (Tentacle& s : p.tentacles) s = {true, 0};
-  p.kolschup = 3;
-  p.amin = 100000;
-  EXPECT_FALSE(canMutate(p, Characteristic::kolschup));
+  p.tentacleCount = 3;
+  p.aminoAcids = 100000;
+  EXPECT_FALSE(canMutate(p, Characteristic::Tentacles));
 }
 
 TEST(MutationStep, TentacleLevelStopsAtTen) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.urschup = 9;
-  p.amin = 6000;
-  applyMutation(p, Characteristic::urschup);
-  EXPECT_EQ(p.urschup, 10);
-  EXPECT_EQ(p.amin, 0);
-  p.amin = 900000;
-  EXPECT_FALSE(canMutate(p, Characteristic::urschup));
+  p.tentacleLevel = 9;
+  p.aminoAcids = 6000;
+  applyMutation(p, Characteristic::TentacleLevel);
+  EXPECT_EQ(p.tentacleLevel, 10);
+  EXPECT_EQ(p.aminoAcids, 0);
+  p.aminoAcids = 900000;
+  EXPECT_FALSE(canMutate(p, Characteristic::TentacleLevel));
 }
 
 TEST(MutationStep, AggressionIsBoughtPastTheAutomaticLimit) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.agsize = 1301;
-  p.amin = 5;
-  applyMutation(p, Characteristic::agsize);
-  EXPECT_EQ(p.agsize, 1302);
-  EXPECT_EQ(p.amin, 0);
+  p.aggression = 1301;
+  p.aminoAcids = 5;
+  applyMutation(p, Characteristic::Aggression);
+  EXPECT_EQ(p.aggression, 1302);
+  EXPECT_EQ(p.aminoAcids, 0);
 }
 
 TEST(PlayerMutate, OneStepPerTurn) {
   TestGame t;
   Organism& p = t.org(kPlayer);
-  p.amin = 29;
-  EXPECT_EQ(playerMutate(t.game, Characteristic::schip), MutationOutcome::Refused);
+  p.aminoAcids = 29;
+  EXPECT_EQ(playerMutate(t.game, Characteristic::Spike), MutationOutcome::Refused);
   EXPECT_FALSE(p.mutated);
-  p.amin = 60;
-  EXPECT_EQ(playerMutate(t.game, Characteristic::schip), MutationOutcome::Applied);
+  p.aminoAcids = 60;
+  EXPECT_EQ(playerMutate(t.game, Characteristic::Spike), MutationOutcome::Applied);
   EXPECT_TRUE(p.mutated);
-  EXPECT_EQ(playerMutate(t.game, Characteristic::lezvie), MutationOutcome::AlreadyMutated);
-  EXPECT_EQ(p.lezvie, 0);
-  EXPECT_EQ(p.amin, 30);
+  EXPECT_EQ(playerMutate(t.game, Characteristic::Blades), MutationOutcome::AlreadyMutated);
+  EXPECT_EQ(p.blades, 0);
+  EXPECT_EQ(p.aminoAcids, 30);
 }
 
 struct ModeGame : TestGame {
@@ -182,12 +187,12 @@ TEST(MutationMode, TogglingTwiceSoundsTwiceAndChangesNothingElse) {
   const World before = t.world();
   toggleMutationMode(t.game);
   EXPECT_TRUE(t.game.window.mutationMode);
-  EXPECT_FALSE(t.game.window.hodEnabled);
-  EXPECT_EQ(t.game.window.bmutCaption, "Отмена");
+  EXPECT_FALSE(t.game.window.turnButtonEnabled);
+  EXPECT_EQ(t.game.window.mutationButtonCaption, "Отмена");
   toggleMutationMode(t.game);
   EXPECT_FALSE(t.game.window.mutationMode);
-  EXPECT_TRUE(t.game.window.hodEnabled);
-  EXPECT_EQ(t.game.window.bmutCaption, "Мутация +");
+  EXPECT_TRUE(t.game.window.turnButtonEnabled);
+  EXPECT_EQ(t.game.window.mutationButtonCaption, "Мутация +");
   EXPECT_EQ(t.lines(), (std::vector<std::string>{"sound Sound/ClickMut.wav", "sound Sound/ClickMut.wav"}));
   EXPECT_EQ(t.controls.controls, 2);
   EXPECT_EQ(t.world().organisms, before.organisms);
@@ -195,26 +200,26 @@ TEST(MutationMode, TogglingTwiceSoundsTwiceAndChangesNothingElse) {
 
 TEST(MutationMode, SwitchingOnBringsThePlayerBackToThePanel) {
   ModeGame t;
-  t.org(kPlayer).amin = 80;
+  t.org(kPlayer).aminoAcids = 80;
   showPanel(t.game, 2);
   toggleMutationMode(t.game);
   EXPECT_EQ(t.game.window.panel.organism, kPlayer);
-  EXPECT_TRUE(t.game.window.panel.bold[static_cast<int>(Characteristic::zschip)]);
-  EXPECT_FALSE(t.game.window.panel.bold[static_cast<int>(Characteristic::live)]);
+  EXPECT_TRUE(t.game.window.panel.bold[static_cast<int>(Characteristic::PiercingDefence)]);
+  EXPECT_FALSE(t.game.window.panel.bold[static_cast<int>(Characteristic::Vitality)]);
 }
 
 TEST(MutationMode, CaptionClickBuysOneStepAndEndsTheMode) {
   ModeGame t;
-  t.org(kPlayer).amin = 500;
+  t.org(kPlayer).aminoAcids = 500;
   toggleMutationMode(t.game);
   t.controls.clear();
-  onCaptionClick(t.game, 8);  // "Уровень сенсоров:"
-  EXPECT_EQ(t.org(kPlayer).sensor, 2);
-  EXPECT_EQ(t.org(kPlayer).amin, 0);
+  buyStep(t.game, Characteristic::Sensors);  // "Уровень сенсоров:"
+  EXPECT_EQ(t.org(kPlayer).sensors, 2);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 0);
   EXPECT_TRUE(t.org(kPlayer).mutated);
   EXPECT_FALSE(t.game.window.mutationMode);
-  EXPECT_TRUE(t.game.window.hodEnabled);
-  EXPECT_EQ(t.game.window.bmutCaption, "Мутация +");
+  EXPECT_TRUE(t.game.window.turnButtonEnabled);
+  EXPECT_EQ(t.game.window.mutationButtonCaption, "Мутация +");
   EXPECT_TRUE(t.lines().empty());  // a caption click makes no sound
   // The wider sight shows at once: a 5 x 5 square around (4, 3).
   EXPECT_TRUE(t.world().cell(2, 1).visible);
@@ -224,59 +229,61 @@ TEST(MutationMode, CaptionClickBuysOneStepAndEndsTheMode) {
 
 TEST(MutationMode, SecondMutationInOneTurnIsRefusedWithAMessageAndTheModeStays) {
   ModeGame t;
-  t.org(kPlayer).amin = 100;
+  t.org(kPlayer).aminoAcids = 100;
   toggleMutationMode(t.game);
-  onCaptionClick(t.game, 12);
+  buyStep(t.game, Characteristic::Spike);
   toggleMutationMode(t.game);
   t.controls.clear();
-  onCaptionClick(t.game, 13);
-  onCaptionClick(t.game, 27);  // a legend label does not end it either
+  buyStep(t.game, Characteristic::Blades);
+  endMutationModeFromLegend(t.game);  // a legend label does not end it either
   EXPECT_EQ(t.lines(), (std::vector<std::string>{"status За ход можно проводить только одну мутацию!"}));
   EXPECT_TRUE(t.game.window.mutationMode);
-  EXPECT_FALSE(t.game.window.hodEnabled);
-  EXPECT_EQ(t.org(kPlayer).schip, 1);
-  EXPECT_EQ(t.org(kPlayer).lezvie, 0);
-  EXPECT_EQ(t.org(kPlayer).amin, 70);
+  EXPECT_FALSE(t.game.window.turnButtonEnabled);
+  EXPECT_EQ(t.org(kPlayer).spike, 1);
+  EXPECT_EQ(t.org(kPlayer).blades, 0);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 70);
 }
 
 TEST(MutationMode, RefusedStepEndsTheModeAndLeavesTheTurnsMutationFree) {
   ModeGame t;
-  t.org(kPlayer).amin = 139;
+  t.org(kPlayer).aminoAcids = 139;
   toggleMutationMode(t.game);
-  onCaptionClick(t.game, 3);
+  buyStep(t.game, Characteristic::Vitality);
   EXPECT_FALSE(t.game.window.mutationMode);
   EXPECT_FALSE(t.org(kPlayer).mutated);
-  EXPECT_EQ(t.org(kPlayer).live, 1);
+  EXPECT_EQ(t.org(kPlayer).vitality, 1);
   toggleMutationMode(t.game);
-  onCaptionClick(t.game, 4);  // regeneration is dearer still
-  onCaptionClick(t.game, 7);  // the mode is off: nothing
-  EXPECT_EQ(t.org(kPlayer).agsize, 1);
+  buyStep(t.game, Characteristic::Regeneration);  // regeneration is dearer still
+  buyStep(t.game, Characteristic::Aggression);    // the mode is off: nothing
+  EXPECT_EQ(t.org(kPlayer).aggression, 1);
   toggleMutationMode(t.game);
-  onCaptionClick(t.game, 7);
-  EXPECT_EQ(t.org(kPlayer).agsize, 2);
+  buyStep(t.game, Characteristic::Aggression);
+  EXPECT_EQ(t.org(kPlayer).aggression, 2);
   EXPECT_TRUE(t.org(kPlayer).mutated);
 }
 
 TEST(MutationMode, EveryLegendLabelEndsTheModeWithoutAMutation) {
-  for (int label : {20, 22, 24, 26, 27, 28}) {
+  for (const char* label : {"Label20", "Label22", "Label24", "Label26", "Label27", "Label28"}) {
     ModeGame t;
-    t.org(kPlayer).amin = 900000;
+    t.org(kPlayer).aminoAcids = 900000;
     toggleMutationMode(t.game);
     const auto organisms = t.world().organisms;
-    onCaptionClick(t.game, label);
+    clickPanelItem(t.game, *panelItemOfLabel(label));
     EXPECT_FALSE(t.game.window.mutationMode) << label;
-    EXPECT_TRUE(t.game.window.hodEnabled) << label;
+    EXPECT_TRUE(t.game.window.turnButtonEnabled) << label;
     EXPECT_EQ(t.world().organisms, organisms) << label;
   }
 }
 
 TEST(MutationMode, LabelsWithoutClickHandlingLeaveTheModeOn) {
   ModeGame t;
-  t.org(kPlayer).amin = 900000;
+  t.org(kPlayer).aminoAcids = 900000;
   toggleMutationMode(t.game);
   t.controls.clear();
   t.controls.controls = 0;
-  for (int label : {1, 2, 6, 10, 18, 29, 0, -3, 99}) onCaptionClick(t.game, label);
+  for (const char* label : {"Label1", "Label2", "Label18", "Label29", "Label0", "Label", "BMut"})
+    EXPECT_FALSE(panelItemOfLabel(label)) << label;
+  for (const char* label : {"Label6", "Label10"}) clickPanelItem(t.game, *panelItemOfLabel(label));
   EXPECT_TRUE(t.game.window.mutationMode);
   EXPECT_TRUE(t.lines().empty());
   EXPECT_EQ(t.controls.controls, 0);
@@ -284,20 +291,20 @@ TEST(MutationMode, LabelsWithoutClickHandlingLeaveTheModeOn) {
 
 TEST(MutationMode, LegendLabelMNeverSwitchesTheModeOn) {
   ModeGame t;
-  onCaptionClick(t.game, 24);
+  endMutationModeFromLegend(t.game);
   EXPECT_FALSE(t.game.window.mutationMode);
   EXPECT_TRUE(t.lines().empty());
 }
 
 TEST(MutationMode, TheEndOfTurnAllowsTheNextStep) {
   ModeGame t;
-  t.org(kPlayer).amin = 200;
+  t.org(kPlayer).aminoAcids = 200;
   toggleMutationMode(t.game);
-  onCaptionClick(t.game, 12);
+  buyStep(t.game, Characteristic::Spike);
   endTurn(t.game);
   toggleMutationMode(t.game);
-  onCaptionClick(t.game, 12);
-  EXPECT_EQ(t.org(kPlayer).schip, 2);
+  buyStep(t.game, Characteristic::Spike);
+  EXPECT_EQ(t.org(kPlayer).spike, 2);
 }
 
 TEST(MutationMode, EndOfTurnIsIgnoredWhileTheModeIsOn) {

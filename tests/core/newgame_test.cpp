@@ -55,16 +55,16 @@ TEST(NewGame, NeighbouringStartsAreAllowed) {
 TEST(NewGame, StartsEveryOrganismAfreshAndResetsTheWindow) {
   TestGame t;
   Organism& old = t.org(2);
-  old.amin = 5000;
-  old.kolschup = 3;
+  old.aminoAcids = 5000;
+  old.tentacleCount = 3;
   old.tentacles[0] = {true, 12};
   old.name.assign(3, 'x');
   t.world().turn = 77;
   t.game.window.mutationMode = true;
-  t.game.window.hodEnabled = false;
-  t.game.window.bmutCaption = "Отмена";
+  t.game.window.turnButtonEnabled = false;
+  t.game.window.mutationButtonCaption = "Отмена";
   t.game.window.helpVisible = true;
-  t.game.window.eName = "";
+  t.game.window.playerName = "";
   t.world().cell(5, 5).tick = 100;
   t.world().cell(5, 5).period = 5000;
   queueNewGameDraws(t.game.random, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
@@ -75,17 +75,17 @@ TEST(NewGame, StartsEveryOrganismAfreshAndResetsTheWindow) {
     const Organism& o = t.org(k);
     EXPECT_EQ(o.name, names[k]);
     EXPECT_TRUE(o.alive);
-    EXPECT_EQ(o.amin, 0);
-    EXPECT_EQ(o.kolschup, 0);
+    EXPECT_EQ(o.aminoAcids, 0);
+    EXPECT_EQ(o.tentacleCount, 0);
     EXPECT_EQ(o.size, 1);
     for (const Tentacle& s : o.tentacles) EXPECT_EQ(s, Tentacle{});
   }
   EXPECT_EQ(t.world().turn, 0);
   const WindowState& w = t.game.window;
   EXPECT_FALSE(w.mutationMode);
-  EXPECT_TRUE(w.hodEnabled);
-  EXPECT_EQ(w.hodCaption, "Ход 1");
-  EXPECT_EQ(w.bmutCaption, "Мутация +");
+  EXPECT_TRUE(w.turnButtonEnabled);
+  EXPECT_EQ(w.turnButtonCaption, "Ход 1");
+  EXPECT_EQ(w.mutationButtonCaption, "Мутация +");
   EXPECT_FALSE(w.helpVisible);
   EXPECT_EQ(w.panel.organism, kPlayer);
   // tick and period carry over from the last game.
@@ -97,27 +97,27 @@ TEST(NewGame, StartsEveryOrganismAfreshAndResetsTheWindow) {
 TEST(GameWindow, ActivationSetsUpOnlyOnceUntilTheWindowCloses) {
   TestGame t;
   t.world().gameReady = false;
-  t.game.window.eName = "Вася";
+  t.game.window.playerName = "Вася";
   queueNewGameDraws(t.game.random, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
-  activateGameWindow(t.game);
+  enterGame(t.game);
   EXPECT_TRUE(t.world().gameReady);
   EXPECT_EQ(t.org(kPlayer).name, "Вася");
 
-  t.org(kPlayer).amin = 33;
+  t.org(kPlayer).aminoAcids = 33;
   t.world().turn = 3;
   const World before = t.world();
-  activateGameWindow(t.game);  // back from a message box: nothing changes
+  enterGame(t.game);  // back from a message box: nothing changes
   EXPECT_EQ(t.world().turn, 3);
   EXPECT_EQ(t.world().organisms, before.organisms);
 
-  gameWindowClosed(t.game);
+  leaveGame(t.game);
   EXPECT_FALSE(t.world().gameReady);
-  t.game.window.eName = "Петя";
+  t.game.window.playerName = "Петя";
   queueNewGameDraws(t.game.random, {{9, 9}, {8, 8}, {7, 7}, {6, 6}, {5, 5}});
-  activateGameWindow(t.game);
+  enterGame(t.game);
   EXPECT_EQ(t.world().turn, 0);
   EXPECT_EQ(t.org(kPlayer).name, "Петя");
-  EXPECT_EQ(t.org(kPlayer).amin, 0);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 0);
   EXPECT_EQ(t.world().cell(5, 5).owner, kPlayer);
   EXPECT_EQ(t.world().cell(4, 0).owner, kFree);
 }

@@ -16,7 +16,7 @@ struct SabotageGame : TestGame {
     test::setBoard(world(), {"0.1.2.3.4"});
     Organism& s = org(source);
     for (int i = 0; i < count; ++i) s.tentacles[i] = {true, 40};
-    s.kolschup = count;
+    s.tentacleCount = count;
   }
 };
 
@@ -26,7 +26,7 @@ TEST(SabotageTentacle, TheLastTentacleTravelsAgain) {
   t.org(1).tentacles[3] = {true, 38};
   t.draws({0, 0});
   sabotage(t.game, 1, 3);
-  EXPECT_EQ(t.org(1).kolschup, 1);
+  EXPECT_EQ(t.org(1).tentacleCount, 1);
   EXPECT_TRUE(t.org(1).tentacles[3].active);
   EXPECT_EQ(t.org(1).tentacles[3].travel, 0);
 }
@@ -34,13 +34,13 @@ TEST(SabotageTentacle, TheLastTentacleTravelsAgain) {
 TEST(SabotageTentacle, ALoneTentacleOfLevelTenStrikesEveryEighthTurn) {
   SabotageGame t(kPlayer, 1);
   t.org(kPlayer).tentacles[0].travel = 0;
-  t.org(kPlayer).urschup = 10;
-  t.org(2).schip = 5;
+  t.org(kPlayer).tentacleLevel = 10;
+  t.org(2).spike = 5;
   for (int step = 1; step <= 24; ++step) {
     if (step % 8 == 0) t.draws({2, 11});
     tentacleStep(t.game, kPlayer);
   }
-  EXPECT_EQ(t.org(2).schip, 2);
+  EXPECT_EQ(t.org(2).spike, 2);
   EXPECT_EQ(t.org(kPlayer).tentacles[0], (Tentacle{true, 0}));
   EXPECT_EQ(t.rec.lines.size(), 3u);
   EXPECT_EQ(t.game.random.queued(), 0u);
@@ -50,7 +50,7 @@ TEST(SabotageTentacle, OneOfSeveralDisappearsAndFreesItsSlot) {
   SabotageGame t(2, 3);
   t.draws({0, 0});
   sabotage(t.game, 2, 1);
-  EXPECT_EQ(t.org(2).kolschup, 2);
+  EXPECT_EQ(t.org(2).tentacleCount, 2);
   EXPECT_EQ(t.org(2).tentacles[1], (Tentacle{false, 0}));
   EXPECT_EQ(t.org(2).tentacles[0], (Tentacle{true, 40}));
   EXPECT_EQ(t.org(2).tentacles[2], (Tentacle{true, 40}));
@@ -61,7 +61,7 @@ TEST(SabotageTentacle, NothingAtAllOnceEveryComputerOrganismIsGone) {
   test::setBoard(t.world(), {"4"});
   t.draws({0, 2});
   sabotage(t.game, kPlayer, 0);
-  EXPECT_EQ(t.org(kPlayer).kolschup, 2);
+  EXPECT_EQ(t.org(kPlayer).tentacleCount, 2);
   EXPECT_EQ(t.org(kPlayer).tentacles[0], (Tentacle{true, 40}));
   EXPECT_EQ(t.game.random.queued(), 2u);
   EXPECT_TRUE(t.rec.lines.empty());
@@ -73,7 +73,7 @@ TEST(SabotageTentacle, WithoutAnyOtherLivingOrganismItEndsAfterTheSlot) {
   test::setBoard(t.world(), {"0"});
   t.draws({1, 2});
   sabotage(t.game, 0, 1);
-  EXPECT_EQ(t.org(0).kolschup, 1);
+  EXPECT_EQ(t.org(0).tentacleCount, 1);
   EXPECT_FALSE(t.org(0).tentacles[1].active);
   EXPECT_EQ(t.game.random.queued(), 2u);
 }
@@ -81,10 +81,10 @@ TEST(SabotageTentacle, WithoutAnyOtherLivingOrganismItEndsAfterTheSlot) {
 TEST(SabotageTarget, DrawsAgainPastTheSourceAndTheDead) {
   SabotageGame t(0, 1);
   t.org(2).alive = false;
-  t.org(3).reg = 4;
+  t.org(3).regeneration = 4;
   t.draws({0, 2, 0, 3, 5});
   sabotage(t.game, 0, 0);
-  EXPECT_EQ(t.org(3).reg, 3);
+  EXPECT_EQ(t.org(3).regeneration, 3);
   EXPECT_EQ(t.game.random.queued(), 0u);
   EXPECT_TRUE(t.rec.lines.empty());  // between computer organisms nobody is told
 }
@@ -108,9 +108,11 @@ TEST(SabotageEffect, EachRowLowersItsOwnFieldAndNamesItForThePlayer) {
       {20, "Понижен уровень ЗАЩИТЫ ОТ КИСЛОТНОЙ АТАКИ у клебона: "},
   };
   int32_t Organism::*const fields[] = {
-      &Organism::live,   &Organism::reg,     &Organism::speed,     &Organism::sensor, &Organism::urschup,
-      &Organism::schip,  &Organism::lezvie,  &Organism::kleschni,  &Organism::hvost,  &Organism::spory,
-      &Organism::zschip, &Organism::zlezvie, &Organism::zkleschni, &Organism::zhvost, &Organism::zspory};
+      &Organism::vitality,        &Organism::regeneration,    &Organism::mobility,
+      &Organism::sensors,         &Organism::tentacleLevel,   &Organism::spike,
+      &Organism::blades,          &Organism::claws,           &Organism::tail,
+      &Organism::spores,          &Organism::piercingDefence, &Organism::cuttingDefence,
+      &Organism::choppingDefence, &Organism::chokingDefence,  &Organism::acidDefence};
   for (int i = 0; i < 15; ++i) {
     SabotageGame t(kPlayer, 1);
     for (auto f : fields) t.org(1).*f = 5;
@@ -124,12 +126,14 @@ TEST(SabotageEffect, EachRowLowersItsOwnFieldAndNamesItForThePlayer) {
 }
 
 TEST(SabotageEffect, FieldsStopAtTheirFloors) {
-  const std::pair<int, int32_t Organism::*> rows[] = {
-      {4, &Organism::live}, {7, &Organism::speed}, {5, &Organism::reg}, {20, &Organism::zspory}};
+  const std::pair<int, int32_t Organism::*> rows[] = {{4, &Organism::vitality},
+                                                      {7, &Organism::mobility},
+                                                      {5, &Organism::regeneration},
+                                                      {20, &Organism::acidDefence}};
   for (auto [draw, field] : rows) {
     SabotageGame t(kPlayer, 1);
-    t.org(3).live = 2;
-    t.org(3).speed = 1;
+    t.org(3).vitality = 2;
+    t.org(3).mobility = 1;
     const Organism before = t.org(3);
     t.draws({3, draw});
     sabotage(t.game, kPlayer, 0);
@@ -137,10 +141,10 @@ TEST(SabotageEffect, FieldsStopAtTheirFloors) {
     EXPECT_EQ(t.rec.lines, (Lines{"message Саботаж не удался! :-("})) << draw;
   }
   SabotageGame t(kPlayer, 1);
-  t.org(3).speed = 2;
+  t.org(3).mobility = 2;
   t.draws({3, 7});
   sabotage(t.game, kPlayer, 0);
-  EXPECT_EQ(t.org(3).speed, 1);
+  EXPECT_EQ(t.org(3).mobility, 1);
 }
 
 TEST(SabotageEffect, EmptyRowsFailForThePlayer) {
@@ -150,7 +154,7 @@ TEST(SabotageEffect, EmptyRowsFailForThePlayer) {
     t.draws({0, draw});
     sabotage(t.game, kPlayer, 0);
     for (int k = 0; k < kOpponentCount; ++k) EXPECT_EQ(t.org(k), organisms[k]) << draw << " " << k;
-    EXPECT_EQ(t.org(kPlayer).amin, organisms[kPlayer].amin) << draw;
+    EXPECT_EQ(t.org(kPlayer).aminoAcids, organisms[kPlayer].aminoAcids) << draw;
     EXPECT_EQ(t.rec.lines, (Lines{"message Саботаж не удался! :-("})) << draw;
   }
 }
@@ -158,19 +162,19 @@ TEST(SabotageEffect, EmptyRowsFailForThePlayer) {
 TEST(SabotageRobbery, InTurnHundredEmptiesASmallStockAndPaysTheSource) {
   SabotageGame t(kPlayer, 1);
   t.world().turn = 100;
-  t.org(0).amin = 4000;
-  t.org(kPlayer).amin = 7;
+  t.org(0).aminoAcids = 4000;
+  t.org(kPlayer).aminoAcids = 7;
   t.draws({0, 2});
   sabotage(t.game, kPlayer, 0);
-  EXPECT_EQ(t.org(0).amin, 0);
-  EXPECT_EQ(t.org(kPlayer).amin, 1007);
+  EXPECT_EQ(t.org(0).aminoAcids, 0);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 1007);
   EXPECT_EQ(t.rec.lines, (Lines{"message Понижен уровень АМИНОКИСЛОТ у клебона: Зеномиус"}));
 
-  t.org(0).amin = 900000;
-  t.org(kPlayer).kolschup = 1;
+  t.org(0).aminoAcids = 900000;
+  t.org(kPlayer).tentacleCount = 1;
   t.draws({0, 2});
   sabotage(t.game, kPlayer, 0);
-  EXPECT_EQ(t.org(0).amin, 894500);
+  EXPECT_EQ(t.org(0).aminoAcids, 894500);
 }
 
 // Regression: the robbery's loss and the source's gain overflowed int32 on extreme stocks and turns.
@@ -178,21 +182,21 @@ TEST(SabotageRobbery, StaysInsideInt32) {
   constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
   SabotageGame t(2, 1);
   t.world().turn = kMax;
-  t.org(2).amin = kMax - 10;
-  t.org(1).amin = kMax;
+  t.org(2).aminoAcids = kMax - 10;
+  t.org(1).aminoAcids = kMax;
   t.draws({1, 2});
   sabotage(t.game, 2, 0);
-  EXPECT_EQ(t.org(2).amin, kMax);
-  EXPECT_EQ(t.org(1).amin, 0);
+  EXPECT_EQ(t.org(2).aminoAcids, kMax);
+  EXPECT_EQ(t.org(1).aminoAcids, 0);
   EXPECT_TRUE(t.rec.lines.empty());
 }
 
 TEST(SabotageAgainstPlayer, SuccessSoundsAndWarnsFailureIsSilent) {
   SabotageGame t(1, 1);
-  t.org(kPlayer).schip = 1;
+  t.org(kPlayer).spike = 1;
   t.draws({4, 11});
   sabotage(t.game, 1, 0);
-  EXPECT_EQ(t.org(kPlayer).schip, 0);
+  EXPECT_EQ(t.org(kPlayer).spike, 0);
   EXPECT_EQ(t.rec.lines, (Lines{"sound Sound/Sabot.wav", "message ВНИМАНИЕ! Враг провел саботаж!"}));
   t.rec.clear();
   t.draws({4, 11});

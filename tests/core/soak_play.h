@@ -55,8 +55,9 @@ class RandomPlayer {
   // One turn of the player's hand: look around, reach for cells, perhaps
   // mutate, then end the turn (sometimes trying it with the mode still on).
   void playTurn(Game& game) {
-    for (int i = pick(4); i > 0; --i) onCellHover(game, pick(kBoardSize), pick(kBoardSize));
-    if (pick(3) == 0) onCaptionHover(game, 3 + pick(26));
+    for (int i = pick(4); i > 0; --i) inspectCell(game, pick(kBoardSize), pick(kBoardSize));
+    if (pick(3) == 0)
+      if (auto item = panelItemOfLabel("Label" + std::to_string(3 + pick(26)))) hoverPanelItem(game, *item);
     for (int i = 1 + pick(3); i > 0 && !watcher(game).ended; --i) clickNeighbour(game);
     if (watcher(game).ended) return;
     if (pick(2) == 0) mutate(game);
@@ -75,7 +76,7 @@ class RandomPlayer {
       for (int y = 0; y < kBoardSize; ++y)
         if (game.world.cell(x, y).owner == kPlayer) cells.emplace_back(x, y);
     if (cells.empty() || pick(8) == 0) {
-      onCellClick(game, pick(kBoardSize), pick(kBoardSize));
+      reachForCell(game, pick(kBoardSize), pick(kBoardSize));
       return;
     }
     static constexpr int dx[] = {1, -1, 0, 0};
@@ -83,15 +84,15 @@ class RandomPlayer {
     // Half the time head for the nearest enemy, attacking it once it is next to the body.
     if (pick(2) == 0) {
       if (const auto target = towardsEnemy(game, cells)) {
-        onCellHover(game, target->first, target->second);
-        onCellClick(game, target->first, target->second);
+        inspectCell(game, target->first, target->second);
+        reachForCell(game, target->first, target->second);
         return;
       }
     }
     const auto [x, y] = cells[pick(static_cast<int>(cells.size()))];
     const int d = pick(4);
-    onCellHover(game, x + dx[d], y + dy[d]);
-    onCellClick(game, x + dx[d], y + dy[d]);
+    inspectCell(game, x + dx[d], y + dy[d]);
+    reachForCell(game, x + dx[d], y + dy[d]);
   }
 
   // The cell next to the body that lies closest to an enemy cell, by a
@@ -135,10 +136,12 @@ class RandomPlayer {
   void mutate(Game& game) {
     toggleMutationMode(game);
     // Mostly a caption; sometimes a legend label or a label without a handler.
-    const int label =
-        pick(5) == 0 ? 1 + pick(29) : captionLabel(kCharacteristics[pick(kCharacteristicCount)]);
-    onCaptionClick(game, label);
-    if (pick(6) == 0) onCaptionClick(game, label);  // a second try in the same turn
+    const std::string label = pick(5) == 0 ? "Label" + std::to_string(1 + pick(29))
+                                           : kCharacteristicTable[pick(kCharacteristicCount)].captionLabel;
+    const auto item = panelItemOfLabel(label);
+    if (!item) return;
+    clickPanelItem(game, *item);
+    if (pick(6) == 0) clickPanelItem(game, *item);  // a second try in the same turn
   }
 
   std::mt19937_64 choice_;
@@ -150,13 +153,13 @@ inline GameResult playGame(uint64_t seed, int turnLimit, Variant variant = Varia
   EndWatcher watcher;
   game.outcomes = &watcher;
   game.random.seed(seed);
-  game.window.eName = "Солдат";
+  game.window.playerName = "Солдат";
   newGame(game);
   game.world.gameReady = true;
   if (variant == Variant::Crowded)
     for (int k = 0; k < kOpponentCount; ++k) {
-      game.world.organisms[k].amin = 20000;
-      game.world.organisms[k].agsize = 200;
+      game.world.organisms[k].aminoAcids = 20000;
+      game.world.organisms[k].aggression = 200;
     }
   if (variant == Variant::Lone) {
     for (auto& column : game.world.board)
@@ -174,9 +177,9 @@ inline GameResult playGame(uint64_t seed, int turnLimit, Variant variant = Varia
     game.world.cell(x, game.window.hoverY).owner = 0;
     assignStrip(game.world, x, game.window.hoverY, 0);
     Organism& p = game.world.organisms[kPlayer];
-    p.schip = 40;
-    p.sensor = 5;
-    p.agsize = 400;
+    p.spike = 40;
+    p.sensors = 5;
+    p.aggression = 400;
     recomputeVisibility(game.world);
   }
   RandomPlayer player(seed ^ 0x9e3779b97f4a7c15ULL);

@@ -26,18 +26,19 @@ std::string checkWorld(const Game& game) {
     if (o.alive != (cells[k] > 0)) return who + "alive flag disagrees with the board";
     int active = 0;
     for (const Tentacle& t : o.tentacles) active += t.active ? 1 : 0;
-    if (o.kolschup != active)
-      return who + "kolschup " + std::to_string(o.kolschup) + " slots " + std::to_string(active);
-    if (o.kolschup > kTentacleSlots) return who + "more than 20 tentacles";
-    if (o.urschup < 0 || o.urschup > 10) return who + "urschup " + std::to_string(o.urschup);
-    if (o.amin < 0) return who + "negative stock";
-    if (k < kOpponentCount && o.size > o.agsize) return who + "owns more than its aggression allows";
-    if (k < kOpponentCount && o.sensor > 36) return who + "sensor past 36";
+    if (o.tentacleCount != active)
+      return who + "kolschup " + std::to_string(o.tentacleCount) + " slots " + std::to_string(active);
+    if (o.tentacleCount > kTentacleSlots) return who + "more than 20 tentacles";
+    if (o.tentacleLevel < 0 || o.tentacleLevel > 10)
+      return who + "urschup " + std::to_string(o.tentacleLevel);
+    if (o.aminoAcids < 0) return who + "negative stock";
+    if (k < kOpponentCount && o.size > o.aggression) return who + "owns more than its aggression allows";
+    if (k < kOpponentCount && o.sensors > 36) return who + "sensor past 36";
   }
   const Organism& player = w.organisms[kPlayer];
   if (player.captured || player.mutated) return "per-turn flags not cleared";
   if (player.alive) {
-    const int s = player.sensor;
+    const int s = player.sensors;
     std::array<std::array<bool, kBoardSize>, kBoardSize> seen{};
     for (int x = 0; x < kBoardSize; ++x)
       for (int y = 0; y < kBoardSize; ++y)
@@ -49,9 +50,10 @@ std::string checkWorld(const Game& game) {
         if (w.cell(x, y).visible != seen[x][y])
           return "visibility of (" + std::to_string(x) + ", " + std::to_string(y) + ") is wrong";
   }
-  if (game.window.mutationMode || !game.window.hodEnabled) return "mutation mode left on after the turn";
-  if (game.window.hodCaption != "Ход " + std::to_string(w.turn + 1))
-    return "turn caption " + game.window.hodCaption;
+  if (game.window.mutationMode || !game.window.turnButtonEnabled)
+    return "mutation mode left on after the turn";
+  if (game.window.turnButtonCaption != "Ход " + std::to_string(w.turn + 1))
+    return "turn caption " + game.window.turnButtonCaption;
   return "";
 }
 

@@ -11,11 +11,11 @@ using test::TestGame;
 class TimerLog : public test::Recorder {
  public:
   std::vector<std::string> timers;
-  void statusTimer(StatusTimer t, bool running) override {
-    timers.push_back(std::string(t == StatusTimer::T1 ? "T1" : "T2") + (running ? " start" : " stop"));
+  void statusTimer(StatusLine t, bool running) override {
+    timers.push_back(std::string(t == StatusLine::Upper ? "T1" : "T2") + (running ? " start" : " stop"));
   }
-  void statusCleared(StatusTimer t) override {
-    timers.push_back(t == StatusTimer::T1 ? "T1 cleared" : "T2 cleared");
+  void statusCleared(StatusLine t) override {
+    timers.push_back(t == StatusLine::Upper ? "T1 cleared" : "T2 cleared");
   }
   void controlsChanged() override { ++controls; }
   int controls = 0;
@@ -31,10 +31,10 @@ TEST(Status, ANewTextPushesTheOldOneDownAndRestartsBothTimers) {
   StatusGame s;
   showStatus(s.game, "первый");
   showStatus(s.game, "второй");
-  EXPECT_EQ(s.game.window.h1, "второй");
-  EXPECT_EQ(s.game.window.h2, "первый");
-  EXPECT_TRUE(s.game.window.t1);
-  EXPECT_TRUE(s.game.window.t2);
+  EXPECT_EQ(s.game.window.upperStatus, "второй");
+  EXPECT_EQ(s.game.window.lowerStatus, "первый");
+  EXPECT_TRUE(s.game.window.upperTimerRunning);
+  EXPECT_TRUE(s.game.window.lowerTimerRunning);
   EXPECT_EQ(s.log.lines, (std::vector<std::string>{"status первый", "status второй"}));
   EXPECT_EQ(s.log.timers.size(), 8u);
   EXPECT_EQ(s.log.timers[6], "T2 start");
@@ -47,39 +47,39 @@ TEST(Status, TheSameTextAgainKeepsItsClearingTime) {
   showStatus(s.game, "тот же");
   EXPECT_TRUE(s.log.timers.empty());
   EXPECT_EQ(s.log.lines.size(), 1u);
-  EXPECT_EQ(s.game.window.h2, "");
+  EXPECT_EQ(s.game.window.lowerStatus, "");
 }
 
 TEST(Status, EachTimerClearsItsOwnLineOnceAndOnlyWhileRunning) {
   StatusGame s;
   showStatus(s.game, "a");
   showStatus(s.game, "b");
-  T2Timer(s.game);
-  EXPECT_EQ(s.game.window.h2, "");
-  EXPECT_EQ(s.game.window.h1, "b");
-  EXPECT_FALSE(s.game.window.t2);
-  T1Timer(s.game);
-  EXPECT_EQ(s.game.window.h1, "");
-  EXPECT_FALSE(s.game.window.t1);
+  lowerStatusExpired(s.game);
+  EXPECT_EQ(s.game.window.lowerStatus, "");
+  EXPECT_EQ(s.game.window.upperStatus, "b");
+  EXPECT_FALSE(s.game.window.lowerTimerRunning);
+  upperStatusExpired(s.game);
+  EXPECT_EQ(s.game.window.upperStatus, "");
+  EXPECT_FALSE(s.game.window.upperTimerRunning);
   s.log.timers.clear();
-  T1Timer(s.game);
-  T2Timer(s.game);
+  upperStatusExpired(s.game);
+  lowerStatusExpired(s.game);
   EXPECT_TRUE(s.log.timers.empty());
   // After the upper line was cleared, the same text shows again.
   showStatus(s.game, "b");
-  EXPECT_EQ(s.game.window.h1, "b");
+  EXPECT_EQ(s.game.window.upperStatus, "b");
 }
 
 TEST(HelpPanel, F1TogglesAndCloseHides) {
   StatusGame s;
-  N10Click(s.game);
+  toggleHelp(s.game);
   EXPECT_TRUE(s.game.window.helpVisible);
-  N10Click(s.game);
+  toggleHelp(s.game);
   EXPECT_FALSE(s.game.window.helpVisible);
-  N10Click(s.game);
-  BEndHelpClick(s.game);
+  toggleHelp(s.game);
+  closeHelp(s.game);
   EXPECT_FALSE(s.game.window.helpVisible);
-  BEndHelpClick(s.game);
+  closeHelp(s.game);
   EXPECT_FALSE(s.game.window.helpVisible);
   EXPECT_EQ(s.log.controls, 5);
 }
@@ -87,7 +87,7 @@ TEST(HelpPanel, F1TogglesAndCloseHides) {
 TEST(Menu, N2ClickEndsTheGameAndLeavesTheWorld) {
   TestGame t;
   t.world().turn = 9;
-  N2Click(t.game);
+  returnToMenu(t.game);
   EXPECT_EQ(t.rec.lines, std::vector<std::string>{"endgame"});
   EXPECT_EQ(t.world().turn, 9);
   EXPECT_TRUE(t.world().gameReady);
@@ -99,21 +99,21 @@ TEST(AfterLoad, TheWindowFollowsTheLoadedGameButKeepsHoverAndStatus) {
   s.game.world.turn = 41;
   s.game.world.gameReady = true;
   w.mutationMode = true;
-  w.hodEnabled = false;
-  w.bmutCaption = "Отмена";
+  w.turnButtonEnabled = false;
+  w.mutationButtonCaption = "Отмена";
   w.helpVisible = true;
   w.hoverX = 7;
-  w.h1 = "старое";
+  w.upperStatus = "старое";
   w.panel.organism = 2;
-  afterGameLoaded(s.game);
+  gameLoaded(s.game);
   EXPECT_FALSE(w.mutationMode);
-  EXPECT_TRUE(w.hodEnabled);
-  EXPECT_EQ(w.bmutCaption, "Мутация +");
-  EXPECT_EQ(w.hodCaption, "Ход 42");
+  EXPECT_TRUE(w.turnButtonEnabled);
+  EXPECT_EQ(w.mutationButtonCaption, "Мутация +");
+  EXPECT_EQ(w.turnButtonCaption, "Ход 42");
   EXPECT_FALSE(w.helpVisible);
   EXPECT_EQ(w.panel.organism, kPlayer);
   EXPECT_EQ(w.hoverX, 7);
-  EXPECT_EQ(w.h1, "старое");
+  EXPECT_EQ(w.upperStatus, "старое");
   EXPECT_TRUE(s.game.world.gameReady);
   EXPECT_TRUE(s.log.lines.empty());
 }

@@ -4,6 +4,8 @@ namespace klebony::test {
 
 TestGame::TestGame() {
   game.outcomes = &rec;
+  // Every draw a test needs is scripted; one more fails the test.
+  game.random.requireScript();
   static const char* names[] = {"Зеномиус", "Акиус", "Уренус", "Свиус", "Тарвилис"};
   for (int k = 0; k < kOrganismCount; ++k) {
     resetOrganism(game.world, k);
@@ -22,6 +24,11 @@ TestGame::TestGame() {
 
 void TestGame::draws(std::initializer_list<int64_t> values) {
   for (auto v : values) game.random.queue(v);
+}
+
+void TestGame::seed(uint64_t value) {
+  game.random.requireScript(false);
+  game.random.seed(value);
 }
 
 int visibleCount(const World& world) {

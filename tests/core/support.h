@@ -12,7 +12,8 @@
 namespace klebony::test {
 
 // A game with a recorder attached, every organism at its new-game values,
-// the board all free and hidden, names set.
+// the board all free and hidden, names set. Its random source takes only
+// scripted draws: a draw past the script fails the test.
 struct TestGame {
   Game game;
   Recorder rec;
@@ -21,6 +22,8 @@ struct TestGame {
   Organism& org(int k) { return game.world.organisms[k]; }
   // Queue the next random draws.
   void draws(std::initializer_list<int64_t> values);
+  // The generator with a fixed seed instead of a script: the same draws on every run.
+  void seed(uint64_t value);
 };
 
 // Rows of text, one string per y, one character per x: '0'..'4' an owner,

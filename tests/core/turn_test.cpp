@@ -33,72 +33,85 @@ TEST(EndTurn, FirstTurnOfANewGamePaysOneAminoAcidAndWakesTheSensors) {
   endTurn(t.game);
   EXPECT_EQ(t.rec.lines, Lines{"sound Sound/ClickHod.wav"});
   EXPECT_EQ(t.world().turn, 1);
-  for (int k = 0; k < kOrganismCount; ++k) EXPECT_EQ(t.org(k).amin, 1) << k;
-  EXPECT_EQ(t.game.window.hodCaption, "Ход 2");
+  for (int k = 0; k < kOrganismCount; ++k) EXPECT_EQ(t.org(k).aminoAcids, 1) << k;
+  EXPECT_EQ(t.game.window.turnButtonCaption, "Ход 2");
   EXPECT_EQ(visibleRows(t.world(), 4, 3), (std::vector<std::string>{"##.", "##.", "##.", "..."}));
 }
 
 TEST(EndTurn, DoesNothingWhileTheTurnButtonIsDisabled) {
   TestGame t;
   setBoard(t.world(), {"04"});
-  t.game.window.hodEnabled = false;
+  t.game.window.turnButtonEnabled = false;
   endTurn(t.game);
   EXPECT_TRUE(t.rec.lines.empty());
   EXPECT_EQ(t.world().turn, 0);
-  EXPECT_EQ(t.org(kPlayer).amin, 0);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 0);
 }
 
 TEST(EndTurn, IncomeIsCappedAndTheCensusComesFromTheBoard) {
   TestGame t;
   setBoard(t.world(), {"0123444"});
-  t.org(kPlayer).amin = 899999;
-  t.org(kPlayer).agsize = 100;  // no aggression growth to pay for
-  t.org(1).size = 0;            // destroyed earlier in the turn, but the board still says otherwise
+  t.org(kPlayer).aminoAcids = 899999;
+  t.org(kPlayer).aggression = 100;  // no aggression growth to pay for
+  t.org(1).size = 0;                // destroyed earlier in the turn, but the board still says otherwise
   t.org(1).alive = false;
-  t.org(2).amin = 3;
+  t.org(2).aminoAcids = 3;
   t.world().cell(2, 0).owner = kFree;  // organism 2 lost its cell; its size says 1
   t.org(2).alive = true;
   endTurn(t.game);
-  EXPECT_EQ(t.org(kPlayer).amin, kAminCap);
-  EXPECT_EQ(t.org(1).amin, 0);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, kAminoAcidCap);
+  EXPECT_EQ(t.org(1).aminoAcids, 0);
   EXPECT_TRUE(t.org(1).alive);
-  EXPECT_EQ(t.org(2).amin, 4);
+  EXPECT_EQ(t.org(2).aminoAcids, 4);
   EXPECT_FALSE(t.org(2).alive);
+}
+
+// The stock after the income is at most 900000, exactly: one below, at and
+// one above the cap.
+TEST(EndTurn, IncomeStopsAtNineHundredThousand) {
+  for (auto [before, after] : {std::pair{899998, 899999}, {899999, 900000}, {900000, 900000}}) {
+    TestGame t;
+    setBoard(t.world(), {"01234"});
+    t.org(kPlayer).aminoAcids = before;
+    t.org(kPlayer).aggression = 100;  // no aggression growth to pay for
+    endTurn(t.game);
+    EXPECT_EQ(t.org(kPlayer).aminoAcids, after) << before;
+  }
 }
 
 TEST(EndTurn, PlayerAggressionGrowsAfterIncomeOnlyWhenTheAllowanceIsFull) {
   TestGame t;
   setBoard(t.world(), {"0..444"});
-  t.org(kPlayer).agsize = 3;
-  t.org(kPlayer).amin = 2;  // the income of 3 pays for the growth
+  t.org(kPlayer).aggression = 3;
+  t.org(kPlayer).aminoAcids = 2;  // the income of 3 pays for the growth
   endTurn(t.game);
-  EXPECT_EQ(t.org(kPlayer).agsize, 4);
-  EXPECT_EQ(t.org(kPlayer).amin, 0);
+  EXPECT_EQ(t.org(kPlayer).aggression, 4);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 0);
 
   setBoard(t.world(), {"0..44"});
-  t.org(kPlayer).agsize = 3;
-  t.org(kPlayer).amin = 100;
+  t.org(kPlayer).aggression = 3;
+  t.org(kPlayer).aminoAcids = 100;
   endTurn(t.game);
-  EXPECT_EQ(t.org(kPlayer).agsize, 3);
-  EXPECT_EQ(t.org(kPlayer).amin, 102);
+  EXPECT_EQ(t.org(kPlayer).aggression, 3);
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 102);
 }
 
 TEST(AggressionGrowth, NeedsFiveAminoAcidsAndStopsAt1301) {
   TestGame t;
   Organism& o = t.org(0);
-  o.amin = 4;
+  o.aminoAcids = 4;
   aggressionGrowth(t.game, 0);
-  EXPECT_EQ(o.agsize, 1);
-  o.amin = 5;
+  EXPECT_EQ(o.aggression, 1);
+  o.aminoAcids = 5;
   aggressionGrowth(t.game, 0);
-  EXPECT_EQ(o.agsize, 2);
-  EXPECT_EQ(o.amin, 0);
-  o.amin = 100;
+  EXPECT_EQ(o.aggression, 2);
+  EXPECT_EQ(o.aminoAcids, 0);
+  o.aminoAcids = 100;
   o.size = 1301;
-  o.agsize = 1301;
+  o.aggression = 1301;
   aggressionGrowth(t.game, 0);
-  EXPECT_EQ(o.agsize, 1301);
-  EXPECT_EQ(o.amin, 100);
+  EXPECT_EQ(o.aggression, 1301);
+  EXPECT_EQ(o.aminoAcids, 100);
 }
 
 TEST(EndTurn, PerTurnFlagsAreCleared) {
@@ -115,7 +128,7 @@ TEST(TentacleStep, ArrivesPastTheThresholdOfItsOwnersLevel) {
   TestGame t;
   setBoard(t.world(), {"04"});
   Organism& p = t.org(kPlayer);
-  p.kolschup = 1;
+  p.tentacleCount = 1;
   p.tentacles[2] = {true, 36};
   tentacleStep(t.game, kPlayer);
   EXPECT_EQ(p.tentacles[2].travel, 37);  // 37 is not past (10 - 0) * 3 + 7
@@ -127,7 +140,7 @@ TEST(TentacleStep, ArrivesPastTheThresholdOfItsOwnersLevel) {
   EXPECT_EQ(p.tentacles[2].travel, 0);
   EXPECT_EQ(t.rec.lines, Lines{"message Саботаж не удался! :-("});
 
-  p.urschup = 10;
+  p.tentacleLevel = 10;
   p.tentacles[2].travel = 7;
   t.draws({0, 0});
   tentacleStep(t.game, kPlayer);  // 8 is past (10 - 10) * 3 + 7
@@ -140,8 +153,8 @@ TEST(EndTurn, VictoryShowsTheBoxEndsTheGameAndStillFinishesTheTurn) {
   endTurn(t.game);
   EXPECT_EQ(t.rec.lines, (Lines{"sound Sound/ClickHod.wav",
                                 "message УРА-А-А! Я самый крутой клебон! Всэх зарэзаль! :-)", "endgame"}));
-  EXPECT_EQ(t.game.window.hodCaption, "Ход 2");
-  EXPECT_EQ(t.org(kPlayer).amin, 2);
+  EXPECT_EQ(t.game.window.turnButtonCaption, "Ход 2");
+  EXPECT_EQ(t.org(kPlayer).aminoAcids, 2);
 }
 
 // Regression: a loaded file may hold any int32; nothing in a turn may overflow.
@@ -151,23 +164,23 @@ TEST(EndTurn, ExtremeRecordsSaturateInsteadOfOverflowing) {
   t.world().turn = kMax;
   for (int k = 0; k < kOrganismCount; ++k) {
     Organism& o = t.org(k);
-    o.amin = kMax;
+    o.aminoAcids = kMax;
     o.size = kMax;
-    o.agsize = kMin;
-    o.urschup = k % 2 ? kMin : kMax;
-    o.sensor = kMax;
-    o.kolschup = 2;
+    o.aggression = kMin;
+    o.tentacleLevel = k % 2 ? kMin : kMax;
+    o.sensors = kMax;
+    o.tentacleCount = 2;
     o.tentacles[0] = {true, kMax};
     o.tentacles[1] = {true, kMin};
   }
-  t.org(3).amin = kMin;
+  t.org(3).aminoAcids = kMin;
   t.org(3).size = kMin;
-  t.game.random.seed(3);
+  t.seed(3);
   endTurn(t.game);
   EXPECT_EQ(t.world().turn, kMax);
-  EXPECT_EQ(t.game.window.hodCaption, "Ход 2147483648");
-  EXPECT_LE(t.org(kPlayer).amin, kAminCap);
-  EXPECT_EQ(t.org(3).amin, kMin);  // saturated low; the cap only limits from above
+  EXPECT_EQ(t.game.window.turnButtonCaption, "Ход 2147483648");
+  EXPECT_LE(t.org(kPlayer).aminoAcids, kAminoAcidCap);
+  EXPECT_EQ(t.org(3).aminoAcids, kMin);  // saturated low; the cap only limits from above
 }
 
 }  // namespace

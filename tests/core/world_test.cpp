@@ -48,15 +48,37 @@ TEST(Random, QueuedValuesComeFirstAndMustFitTheDraw) {
   r.queue(5);
   r.queue(0);
   r.queue(6);
-  EXPECT_EQ(r.queued(), 3u);
+  EXPECT_EQ(r.queued(), 3);
   EXPECT_EQ(r(6), 5);
   EXPECT_EQ(r(0), 0);  // 0 is the only value that fits random(0)
   EXPECT_THROW(r(6), ScriptedDrawError);
-  EXPECT_EQ(r.queued(), 0u);
+  EXPECT_EQ(r.queued(), 0);
   r.queue(1);
   EXPECT_THROW(r(0), ScriptedDrawError);
   r.queue(-1);
   EXPECT_THROW(r(10), ScriptedDrawError);
+}
+
+TEST(Random, RunsOfQueuedValuesComeOutOneByOneInOrder) {
+  Random r;
+  r.queue(2, 3);
+  r.queue(2);
+  r.queue(7, 0);  // nothing
+  r.queue(1, 2);
+  EXPECT_EQ(r.queued(), 6);
+  for (int expected : {2, 2, 2, 2, 1, 1}) EXPECT_EQ(r(10), expected);
+  EXPECT_EQ(r.queued(), 0);
+}
+
+TEST(Random, AScriptThatMustCoverEveryDrawFailsWhenItRunsDry) {
+  Random r;
+  r.requireScript();
+  r.queue(3);
+  EXPECT_EQ(r(5), 3);
+  EXPECT_EQ(r(0), 0);  // random(0) needs no draw
+  EXPECT_THROW(r(5), ScriptedDrawError);
+  r.requireScript(false);
+  EXPECT_LT(r(5), 5);
 }
 
 TEST(World, StripRowDependsOnlyOnTheOwner) {
@@ -87,22 +109,22 @@ TEST(World, ResetOrganismKeepsNameAndTentacles) {
   Organism& o = w.organisms[2];
   o.name = "Уренус";
   o.tentacles[3] = {true, 9};
-  o.amin = 77;
-  o.zspory = 4;
+  o.aminoAcids = 77;
+  o.acidDefence = 4;
   o.captured = true;
   resetOrganism(w, 2);
   EXPECT_EQ(o.name, "Уренус");
   EXPECT_TRUE(o.tentacles[3].active);
   EXPECT_EQ(o.tentacles[3].travel, 9);
   EXPECT_TRUE(o.alive);
-  EXPECT_EQ(o.amin, 0);
+  EXPECT_EQ(o.aminoAcids, 0);
   EXPECT_EQ(o.hp, 10);
-  EXPECT_EQ(o.live, 1);
-  EXPECT_EQ(o.speed, 1);
+  EXPECT_EQ(o.vitality, 1);
+  EXPECT_EQ(o.mobility, 1);
   EXPECT_EQ(o.size, 1);
-  EXPECT_EQ(o.agsize, 1);
-  EXPECT_EQ(o.sensor, 1);
-  EXPECT_EQ(o.zspory, 0);
+  EXPECT_EQ(o.aggression, 1);
+  EXPECT_EQ(o.sensors, 1);
+  EXPECT_EQ(o.acidDefence, 0);
   EXPECT_FALSE(o.captured);
 }
 
@@ -116,7 +138,7 @@ TEST(CellAnimation, FramesAdvancePastThePeriodAndAWrapDrawsANewOne) {
   stepCellAnimation(c, r);
   EXPECT_EQ(c.frame, 0);
   EXPECT_EQ(c.period, 3299);
-  EXPECT_EQ(r.queued(), 0u);
+  EXPECT_EQ(r.queued(), 0);
   for (int i = 0; i < 63; ++i) stepCellAnimation(c, r);  // 63 * 52 = 3276 <= 3299
   EXPECT_EQ(c.frame, 0);
   stepCellAnimation(c, r);
@@ -133,7 +155,7 @@ TEST(Visibility, SensorSquareIsClippedAtTheCorner) {
 
 TEST(Visibility, SquaresOfSeveralCellsAreJoined) {
   TestGame t;
-  t.org(kPlayer).sensor = 1;
+  t.org(kPlayer).sensors = 1;
   setBoard(t.world(), {"", "", ".4..4", ""});
   EXPECT_EQ(visibleRows(t.world(), 5),
             (std::vector<std::string>{"........", "######..", "######..", "######..", "........"}));
@@ -141,15 +163,15 @@ TEST(Visibility, SquaresOfSeveralCellsAreJoined) {
 
 TEST(Visibility, SensorZeroShowsOnlyOwnCellsAndLargeSensorsTheWholeBoard) {
   TestGame t;
-  t.org(kPlayer).sensor = 0;
+  t.org(kPlayer).sensors = 0;
   setBoard(t.world(), {"", "..44"});
   EXPECT_EQ(visibleCount(t.world()), 2);
   for (int32_t s : {35, 36, 1000, std::numeric_limits<int32_t>::max()}) {
-    t.org(kPlayer).sensor = s;
+    t.org(kPlayer).sensors = s;
     recomputeVisibility(t.world());
     EXPECT_EQ(visibleCount(t.world()), kBoardSize * kBoardSize) << s;
   }
-  t.org(kPlayer).sensor = std::numeric_limits<int32_t>::min();
+  t.org(kPlayer).sensors = std::numeric_limits<int32_t>::min();
   recomputeVisibility(t.world());
   EXPECT_EQ(visibleCount(t.world()), 0);
 }

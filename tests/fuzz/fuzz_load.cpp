@@ -30,7 +30,7 @@ const Game& runningGame() {
   static const Game game = [] {
     Game g;
     g.random.seed(2003);
-    activateGameWindow(g);
+    enterGame(g);
     for (int i = 0; i < 3; ++i) endTurn(g);
     return g;
   }();
@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   require(game.world.gameReady == before.gameReady, "a load touched gameReady");
   // The window is brought in line as after the menu command.
-  afterGameLoaded(game);
+  gameLoaded(game);
 
   const auto again = encodeSave(game.world);
   require(again.has_value(), "a loaded game cannot be saved");

@@ -24,15 +24,15 @@ void write(const std::string& folder, const std::string& name, const World& worl
 Game played(uint64_t seed, const std::string& name, int turns) {
   Game game;
   game.random.seed(seed);
-  game.window.eName = name;
-  activateGameWindow(game);
+  game.window.playerName = name;
+  enterGame(game);
   for (int t = 0; t < turns; ++t) {
     // The player grabs what it can reach, buys a step now and then, and ends the turn.
     for (int x = 0; x < kBoardSize && !game.world.organisms[kPlayer].captured; ++x)
       for (int y = 0; y < kBoardSize && !game.world.organisms[kPlayer].captured; ++y)
         if (game.world.cell(x, y).visible && game.world.cell(x, y).owner != kPlayer &&
             touchesOwner(game.world, x, y, kPlayer))
-          onCellClick(game, x, y);
+          reachForCell(game, x, y);
     if (t % 3 == 0) playerMutate(game, kCharacteristics[t % kCharacteristicCount]);
     endTurn(game);
   }
@@ -54,10 +54,10 @@ int main(int argc, char** argv) {
 
   Game rich = played(5, "Длинноеимяигрока", 120);
   Organism& p = rich.world.organisms[kPlayer];
-  p.kolschup = kTentacleSlots;
+  p.tentacleCount = kTentacleSlots;
   for (auto& t : p.tentacles) t = {true, 3};
-  p.urschup = 10;
-  p.amin = 2000000000;
+  p.tentacleLevel = 10;
+  p.aminoAcids = 2000000000;
   p.mutated = p.captured = true;
   write(folder, "rich", rich.world);
 

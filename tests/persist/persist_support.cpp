@@ -15,8 +15,8 @@ namespace klebony::test {
 
 void startNewGame(Game& game, const std::string& playerName, uint64_t seed) {
   game.random.seed(seed);
-  game.window.eName = playerName;
-  activateGameWindow(game);
+  game.window.playerName = playerName;
+  enterGame(game);
 }
 
 void makeRichGame(Game& game) {
@@ -38,24 +38,25 @@ void makeRichGame(Game& game) {
     Organism& o = w.organisms[k];
     o.size = owned[k];
     o.alive = owned[k] > 0;
-    o.amin = 1000 * k + 123;
-    o.live = 2 + k;
-    o.hp = 10 * o.live + 7;  // above full, as after a sabotage of live
-    o.reg = k + 1;
-    o.speed = 3;
-    o.agsize = 40 + k;
-    o.sensor = 2 + k;
-    o.urschup = 10 - k;
-    o.kolschup = 2;
+    o.aminoAcids = 1000 * k + 123;
+    o.vitality = 2 + k;
+    o.hp = 10 * o.vitality + 7;  // above full, as after a sabotage of live
+    o.regeneration = k + 1;
+    o.mobility = 3;
+    o.aggression = 40 + k;
+    o.sensors = 2 + k;
+    o.tentacleLevel = 10 - k;
+    o.tentacleCount = 2;
     o.tentacles[1] = {true, 5 + k};
     o.tentacles[19] = {true, 30};
-    o.bitv = 11 * k;
-    o.schip = 1, o.lezvie = 2, o.kleschni = 3, o.hvost = 4, o.spory = 5;
-    o.zschip = 6, o.zlezvie = 7, o.zkleschni = 8, o.zhvost = 9, o.zspory = 10 + k;
+    o.battlesWon = 11 * k;
+    o.spike = 1, o.blades = 2, o.claws = 3, o.tail = 4, o.spores = 5;
+    o.piercingDefence = 6, o.cuttingDefence = 7, o.choppingDefence = 8, o.chokingDefence = 9,
+    o.acidDefence = 10 + k;
   }
   w.organisms[kPlayer].mutated = true;
   w.organisms[kPlayer].captured = true;
-  w.organisms[kPlayer].amin = 2000000;  // past the cap, as lost attacks leave a defender
+  w.organisms[kPlayer].aminoAcids = 2000000;  // past the cap, as lost attacks leave a defender
   w.turn = 1234;
   recomputeVisibility(w);
 }
@@ -75,14 +76,6 @@ int32_t getI32(std::string_view bytes, std::size_t offset) {
   uint32_t u = 0;
   for (int i = 0; i < 4; ++i) u |= uint32_t{static_cast<unsigned char>(bytes.at(offset + i))} << (8 * i);
   return static_cast<int32_t>(u);
-}
-
-bool sameWindow(const WindowState& a, const WindowState& b) {
-  return a.mutationMode == b.mutationMode && a.hodEnabled == b.hodEnabled && a.hodCaption == b.hodCaption &&
-         a.bmutCaption == b.bmutCaption && a.helpVisible == b.helpVisible && a.hoverX == b.hoverX &&
-         a.hoverY == b.hoverY && a.h1 == b.h1 && a.h2 == b.h2 && a.t1 == b.t1 && a.t2 == b.t2 &&
-         a.eName == b.eName && a.panel.organism == b.panel.organism && a.panel.label2 == b.panel.label2 &&
-         a.panel.values == b.panel.values && a.panel.bold == b.panel.bold;
 }
 
 bool sameDraws(const Random& a, const Random& b) {

@@ -22,7 +22,6 @@ void putI32(std::string& bytes, std::size_t offset, int32_t v);
 int32_t getI32(std::string_view bytes, std::size_t offset);
 
 // Everything the window shows: captions, mode, help, hover, status lines, panel.
-bool sameWindow(const WindowState& a, const WindowState& b);
 // Whether two random sources will give the same next draws (queued ones first).
 bool sameDraws(const Random& a, const Random& b);
 

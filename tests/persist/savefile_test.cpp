@@ -5,6 +5,7 @@
 #include <functional>
 #include <limits>
 
+#include "mutation.h"
 #include "persist_support.h"
 #include "rules.h"
 
@@ -219,13 +220,13 @@ TEST(SaveAcceptance, ValuesThatPlayCanReachLoadBack) {
   Game game;
   test::startNewGame(game);
   Organism& p = game.world.organisms[kPlayer];
-  p.amin = std::numeric_limits<int32_t>::max();  // lost attacks pay a defender beyond the cap
-  p.hp = 990;                                    // live lowered by sabotage keeps hp
-  p.live = 2;
-  p.agsize = 5000;  // mutation goes past 1301
-  p.sensor = 0;     // sabotage floor
-  p.urschup = 10;
-  p.kolschup = kTentacleSlots;
+  p.aminoAcids = std::numeric_limits<int32_t>::max();  // lost attacks pay a defender beyond the cap
+  p.hp = 990;                                          // live lowered by sabotage keeps hp
+  p.vitality = 2;
+  p.aggression = 5000;  // mutation goes past 1301
+  p.sensors = 0;        // sabotage floor
+  p.tentacleLevel = 10;
+  p.tentacleCount = kTentacleSlots;
   for (auto& t : p.tentacles) t = {true, 1000000};  // travel grows once nobody is left to hit
   p.name = std::string(255, 'z');
   game.world.turn = std::numeric_limits<int32_t>::max() - 1;
@@ -252,7 +253,7 @@ TEST(SaveAcceptance, EveryMomentOfPlayedGamesSavesAndLoadsBack) {
         for (int y = 0; y < kBoardSize; ++y)
           if (game.world.cell(x, y).visible && game.world.cell(x, y).owner != kPlayer &&
               touchesOwner(game.world, x, y, kPlayer)) {
-            onCellClick(game, x, y);
+            reachForCell(game, x, y);
             check("after a click", t);
           }
       playerMutate(game, kCharacteristics[(t * 7) % kCharacteristicCount]);

@@ -79,7 +79,7 @@ class GameBoardDrawingTest : public QObject {
     rig.game.window.hoverX = 20;
     rig.game.window.hoverY = 30;
 
-    rig.window->Tim_GameTimer();
+    rig.window->drawingStep();
 
     const Assets& assets = Assets::get();
     const QImage shown = rig.part<ImageBox>("GameBox")->shown();
@@ -89,14 +89,15 @@ class GameBoardDrawingTest : public QObject {
     QVERIFY(world.cell(1, 1).tick != visibleBefore.tick || world.cell(1, 1).frame != visibleBefore.frame);
 
     // The player's cell shows its strip's frame drawn over black.
-    const Sprite own{&assets.Im_m, 12 * visibleBefore.frame, 72, 12 * visibleBefore.frame, 84, 12, 12};
+    const Sprite own{
+        &assets.organismSheet, 12 * visibleBefore.frame, 72, 12 * visibleBefore.frame, 84, 12, 12};
     // The marker's first frame lies over the hidden cell at (20, 30), also on black.
-    const Sprite marker{&assets.Im_vyd, 0, 0, 0, 12, 12, 12};
+    const Sprite marker{&assets.markerSheet, 0, 0, 0, 12, 12, 12};
     const quint32 black = qRgb(0, 0, 0);
     for (int j = 0; j < 12; ++j)
       for (int i = 0; i < 12; ++i) {
-        QCOMPARE(shown.pixel(12 + i, 12 + j), expectedOver(black, assets.Im_m, own, i, j));
-        QCOMPARE(shown.pixel(240 + i, 360 + j), expectedOver(black, assets.Im_vyd, marker, i, j));
+        QCOMPARE(shown.pixel(12 + i, 12 + j), expectedOver(black, assets.organismSheet, own, i, j));
+        QCOMPARE(shown.pixel(240 + i, 360 + j), expectedOver(black, assets.markerSheet, marker, i, j));
         QCOMPARE(shown.pixel(36 + i, 36 + j), black);  // the hidden enemy stays black
       }
   }
@@ -105,7 +106,7 @@ class GameBoardDrawingTest : public QObject {
   // pixels of "black, then drawSprite for each visible cell", and step the
   // cells in the rules' order (column by column) with the same draws.
   void theBoardStepPaintsWhatDrawSpriteWouldAndStepsInTheRulesOrder() {
-    const QImage& sheet = Assets::get().Im_m;
+    const QImage& sheet = Assets::get().organismSheet;
     World world;
     Random shape;
     shape.seed(5);
@@ -160,7 +161,7 @@ class GameBoardDrawingTest : public QObject {
   }
 
   void theHeartIsDrawnMaskedOverSilver() {
-    const QImage& sheet = Assets::get().Im_s;
+    const QImage& sheet = Assets::get().heartSheet;
     QImage heart(32, 32, QImage::Format_RGB32);
     heart.fill(QColor(192, 192, 192));
     AnimatedSprite beat;
@@ -175,7 +176,7 @@ class GameBoardDrawingTest : public QObject {
   void theMarkerAndTheHeartSettleOnTwoStepsPerFrameAfterTheirFirstCycle() {
     QImage target(32, 32, QImage::Format_RGB32);
     AnimatedSprite heart;
-    heart.sprites = cutFrames(Assets::get().Im_s, kHeartFrames, 32, 32);
+    heart.sprites = cutFrames(Assets::get().heartSheet, kHeartFrames, 32, 32);
     std::vector<int> frames;
     for (int i = 0; i < 12; ++i) {
       drawAndStep(heart, target);

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "game.h"
-#include "game/fgame.h"
+#include "game/game_window.h"
 #include "panel.h"
 #include "ports.h"
 #include "rules.h"
@@ -87,12 +87,12 @@ struct Rig {
   SoundLog sound;
   ConfirmedMessages messages;
   ScriptedFiles files;
-  std::unique_ptr<FGame> window;
+  std::unique_ptr<GameWindow> window;
 
   Rig() {
     game.random.seed(11);
-    game.window.eName = "Тарвилис";
-    window = std::make_unique<FGame>(game, Ports{&messages, &files, &sound, nullptr});
+    game.window.playerName = "Тарвилис";
+    window = std::make_unique<GameWindow>(game, Ports{&messages, &files, &sound, nullptr});
   }
 
   template <class T>

@@ -54,7 +54,7 @@ class GameWindowFlowTest : public QObject {
     Rig rig;
     rig.open();
     placeBoard(rig.game, {"....", ".40.", "...."});
-    rig.game.world.organisms[kPlayer].amin = 30;
+    rig.game.world.organisms[kPlayer].aminoAcids = 30;
     refreshAffordability(rig.game);
     auto* board = rig.part<ImageBox>("GameBox");
 
@@ -102,31 +102,31 @@ class GameWindowFlowTest : public QObject {
     Rig rig;
     rig.open();
     placeBoard(rig.game, {"....", ".4..", "....", "...0"});
-    rig.game.world.organisms[kPlayer].agsize = 3;
+    rig.game.world.organisms[kPlayer].aggression = 3;
     auto* board = rig.part<ImageBox>("GameBox");
 
     QTest::mouseClick(board, Qt::LeftButton, {}, cellCentre(2, 1));
     QCOMPARE(rig.game.world.cell(2, 1).owner, kPlayer);
-    QCOMPARE(rig.sound.played.back(), Sound::Zahvat);
+    QCOMPARE(rig.sound.played.back(), Sound::Capture);
     QCOMPARE(text(rig, "Lsize"), QStringLiteral("2"));
 
     // Any button counts; the second capture of the turn is refused.
     QTest::mouseClick(board, Qt::RightButton, {}, cellCentre(1, 0));
     QCOMPARE(rig.game.world.cell(1, 0).owner, kFree);
-    QCOMPARE(rig.sound.played.back(), Sound::No);
+    QCOMPARE(rig.sound.played.back(), Sound::Refused);
   }
 
   void aWonAttackTakesTheCellAndTheLastEnemyCellEndsTheGameAfterTheClick() {
     Rig rig;
     rig.open();
     placeBoard(rig.game, {"....", ".40.", "...."});
-    rig.game.world.organisms[kPlayer].schip = 50;
+    rig.game.world.organisms[kPlayer].spike = 50;
     auto* board = rig.part<ImageBox>("GameBox");
 
     QTest::mouseClick(board, Qt::LeftButton, {}, cellCentre(2, 1));
     QCOMPARE(rig.game.world.cell(2, 1).owner, kPlayer);
-    QVERIFY(rig.sound.played.back() == Sound::Attak);
-    QCOMPARE(rig.game.window.h1, std::string("Тарвилис напал на  Зеномиус и ПОБЕДИЛ!"));
+    QVERIFY(rig.sound.played.back() == Sound::AttackWon);
+    QCOMPARE(rig.game.window.upperStatus, std::string("Тарвилис напал на  Зеномиус и ПОБЕДИЛ!"));
     QCOMPARE(rig.messages.texts,
              QStringList{QStringLiteral("УРА-А-А! Я самый крутой клебон! Всэх зарэзаль! :-)")});
     QVERIFY(!rig.part<QTimer>("Tim_Game")->isActive());
@@ -139,18 +139,18 @@ class GameWindowFlowTest : public QObject {
     Rig rig;
     rig.open();
     placeBoard(rig.game, {"....", ".40.", "...."});
-    rig.game.world.organisms[0].schip = 50;
+    rig.game.world.organisms[0].spike = 50;
     QTest::mouseClick(rig.part<ImageBox>("GameBox"), Qt::LeftButton, {}, cellCentre(2, 1));
     QCOMPARE(rig.game.world.cell(2, 1).owner, 0);
     QCOMPARE(rig.messages.texts, QStringList{QStringLiteral("Битва проиграна! :-(")});
-    QCOMPARE(rig.sound.played, (std::vector<Sound>{Sound::Smeh_2, Sound::No}));
+    QCOMPARE(rig.sound.played, (std::vector<Sound>{Sound::AttackLost, Sound::Refused}));
     QVERIFY(rig.window->isVisible());
   }
 
   void mutationModeByKeysBlocksTheTurnAndACaptionClickBuysOneStep() {
     Rig rig;
     rig.open();
-    rig.game.world.organisms[kPlayer].amin = 30;
+    rig.game.world.organisms[kPlayer].aminoAcids = 30;
     auto* hod = rig.part<QPushButton>("HOD");
 
     QTest::keyClick(rig.window.get(), Qt::Key_M);
@@ -161,10 +161,10 @@ class GameWindowFlowTest : public QObject {
 
     QTest::keyClick(rig.window.get(), Qt::Key_H);  // no turn while the mode is on
     QCOMPARE(rig.game.world.turn, 0);
-    QCOMPARE(rig.sound.played, std::vector<Sound>{Sound::ClickMut});
+    QCOMPARE(rig.sound.played, std::vector<Sound>{Sound::MutationClick});
 
     QTest::mouseClick(rig.part<QLabel>("Label12"), Qt::LeftButton, {}, QPoint(4, 4));
-    QCOMPARE(rig.game.world.organisms[kPlayer].schip, 1);
+    QCOMPARE(rig.game.world.organisms[kPlayer].spike, 1);
     QCOMPARE(text(rig, "Lschip"), QStringLiteral("1"));
     QCOMPARE(text(rig, "Lamin"), QStringLiteral("0 ед."));
     QVERIFY(hod->isEnabled());
@@ -222,40 +222,40 @@ class GameWindowFlowTest : public QObject {
     Rig rig;
     rig.open();
     const QString path = dir.filePath(QStringLiteral("игра.klb"));
-    rig.game.world.organisms[kPlayer].amin = 321;
+    rig.game.world.organisms[kPlayer].aminoAcids = 321;
     rig.files.answer = path;
     rig.part<QAction>("MSave")->trigger();
     QVERIFY(QFile::exists(path));
     QVERIFY(rig.messages.texts.isEmpty());
 
-    rig.game.world.organisms[kPlayer].amin = 5;
+    rig.game.world.organisms[kPlayer].aminoAcids = 5;
     QTest::keyClick(rig.window.get(), Qt::Key_M);
     QTest::keyClick(rig.window.get(), Qt::Key_F1);
     rig.part<QAction>("MOpen")->trigger();
-    QCOMPARE(rig.game.world.organisms[kPlayer].amin, 321);
+    QCOMPARE(rig.game.world.organisms[kPlayer].aminoAcids, 321);
     QCOMPARE(rig.part<QLabel>("Lamin")->text(), QStringLiteral("321 ед."));
     QCOMPARE(rig.part<QPushButton>("BMut")->text(), QStringLiteral("Мутация +"));
     QVERIFY(rig.part<QPushButton>("HOD")->isEnabled());
     QVERIFY(!rig.part<QWidget>("PHelp")->isVisible());
 
     rig.files.answer.reset();
-    rig.game.world.organisms[kPlayer].amin = 77;
+    rig.game.world.organisms[kPlayer].aminoAcids = 77;
     rig.part<QAction>("MOpen")->trigger();
     rig.part<QAction>("MSave")->trigger();
     QCOMPARE(rig.files.asked, 4);
-    QCOMPARE(rig.game.world.organisms[kPlayer].amin, 77);
+    QCOMPARE(rig.game.world.organisms[kPlayer].aminoAcids, 77);
     QVERIFY(rig.messages.texts.isEmpty());
 
     rig.files.answer = dir.filePath(QStringLiteral("нет такого.klb"));
     rig.part<QAction>("MOpen")->trigger();
     QCOMPARE(rig.messages.texts, QStringList{QStringLiteral("Файл не удается открыть... :(")});
-    QCOMPARE(rig.game.world.organisms[kPlayer].amin, 77);
+    QCOMPARE(rig.game.world.organisms[kPlayer].aminoAcids, 77);
   }
 
   void deleteEndsTheModalShowingAndEscAsksToQuit() {
     Rig rig;
-    QSignalSpy quit(rig.window.get(), &FGame::quitRequested);
-    QSignalSpy about(rig.window.get(), &FGame::aboutRequested);
+    QSignalSpy quit(rig.window.get(), &GameWindow::quitRequested);
+    QSignalSpy about(rig.window.get(), &GameWindow::aboutRequested);
     bool wasModal = false;
     QTimer::singleShot(50, rig.window.get(), [&] {
       wasModal = rig.window->isVisible() && rig.window->isWindow() &&
@@ -293,7 +293,7 @@ class GameWindowFlowTest : public QObject {
     rig.part<QAction>("N8")->trigger();
     QTest::mouseClick(rig.part<QPushButton>("HOD"), Qt::LeftButton);
     QCOMPARE(rig.game.world.turn, 2);
-    QCOMPARE(rig.sound.played, (std::vector<Sound>{Sound::ClickHod, Sound::ClickHod}));
+    QCOMPARE(rig.sound.played, (std::vector<Sound>{Sound::TurnClick, Sound::TurnClick}));
   }
 };
 

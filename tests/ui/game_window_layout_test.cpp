@@ -86,9 +86,9 @@ class GameWindowLayoutTest : public QObject {
   void everyPanelTextFitsItsLabelInTheGameFace() {
     Rig rig;
     rig.open();
-    rig.game.world.organisms[kPlayer].amin = 900000;
+    rig.game.world.organisms[kPlayer].aminoAcids = 900000;
     rig.game.world.organisms[kPlayer].hp = 99990;
-    rig.game.world.organisms[kPlayer].live = 9999;
+    rig.game.world.organisms[kPlayer].vitality = 9999;
     refreshAffordability(rig.game);
     showPanel(rig.game, kPlayer);
     const QString face = gameFont(12).family();

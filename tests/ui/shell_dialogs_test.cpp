@@ -11,9 +11,9 @@
 
 #include "game.h"
 #include "registry.h"
+#include "shell/about_box.h"
 #include "shell/application.h"
-#include "shell/fnastroiki.h"
-#include "shell/foprogramme.h"
+#include "shell/name_dialog.h"
 #include "shell_fakes.h"
 
 namespace klebony {
@@ -34,106 +34,106 @@ class ShellDialogsTest : public QObject {
  private slots:
   void nameDialogStartsWithTarvilisAndHasItsLayout() {
     Game game;
-    TFNastroiki dialog(game);
+    NameDialog dialog(game);
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Введите свое имя:"));
     QCOMPARE(dialog.size(), QSize(216, 64));
-    QCOMPARE(dialog.EName->text(), QStringLiteral("Тарвилис"));
-    QCOMPARE(dialog.EName->geometry(), QRect(28, 4, 161, 24));
-    QCOMPARE(dialog.Button1->text(), QStringLiteral("Ок!"));
-    QCOMPARE(dialog.Button1->geometry(), QRect(76, 36, 75, 20));
+    QCOMPARE(dialog.nameEdit->text(), QStringLiteral("Тарвилис"));
+    QCOMPARE(dialog.nameEdit->geometry(), QRect(28, 4, 161, 24));
+    QCOMPARE(dialog.okButton->text(), QStringLiteral("Ок!"));
+    QCOMPARE(dialog.okButton->geometry(), QRect(76, 36, 75, 20));
   }
 
   void nameTakesFifteenCharactersAndNotASixteenth() {
     Game game;
-    TFNastroiki dialog(game);
-    dialog.EName->clear();
-    type(dialog.EName, QStringLiteral("Жужелица-Великая"));  // 16 characters
-    QCOMPARE(dialog.EName->text(), QStringLiteral("Жужелица-Велика"));
-    QCOMPARE(game.window.eName, std::string("Жужелица-Велика"));
+    NameDialog dialog(game);
+    dialog.nameEdit->clear();
+    type(dialog.nameEdit, QStringLiteral("Жужелица-Великая"));  // 16 characters
+    QCOMPARE(dialog.nameEdit->text(), QStringLiteral("Жужелица-Велика"));
+    QCOMPARE(game.window.playerName, std::string("Жужелица-Велика"));
   }
 
   void nameRefusesWhatWindows1251CannotHold() {
     Game game;
-    TFNastroiki dialog(game);
-    dialog.EName->clear();
-    type(dialog.EName, QStringLiteral("Ёж№€ä"));  // ä has no byte in Windows-1251
-    QCOMPARE(dialog.EName->text(), QStringLiteral("Ёж№€"));
+    NameDialog dialog(game);
+    dialog.nameEdit->clear();
+    type(dialog.nameEdit, QStringLiteral("Ёж№€ä"));  // ä has no byte in Windows-1251
+    QCOMPARE(dialog.nameEdit->text(), QStringLiteral("Ёж№€"));
 
     QString astral = QString::fromUcs4(U"Кот\U0001F600");
     int pos = 0;
-    QCOMPARE(dialog.EName->validator()->validate(astral, pos), QValidator::Invalid);
+    QCOMPARE(dialog.nameEdit->validator()->validate(astral, pos), QValidator::Invalid);
     QString tab = QStringLiteral("a\tb");
-    QCOMPARE(dialog.EName->validator()->validate(tab, pos), QValidator::Invalid);
+    QCOMPARE(dialog.nameEdit->validator()->validate(tab, pos), QValidator::Invalid);
 
     // Pasting cannot bring them in either, nor more than 15 characters.
     QGuiApplication::clipboard()->setText(QString::fromUcs4(U"Змей\U0001F40D"));
-    dialog.EName->paste();
-    QCOMPARE(dialog.EName->text(), QStringLiteral("Ёж№€"));
+    dialog.nameEdit->paste();
+    QCOMPARE(dialog.nameEdit->text(), QStringLiteral("Ёж№€"));
     QGuiApplication::clipboard()->setText(QStringLiteral("абвгдеёжзий"));  // 4 + 11 = 15 fits
-    dialog.EName->paste();
-    QCOMPARE(dialog.EName->text(), QStringLiteral("Ёж№€абвгдеёжзий"));
-    dialog.EName->paste();  // a sixteenth would not
-    QCOMPARE(dialog.EName->text().size(), 15);
-    QCOMPARE(game.window.eName, std::string("Ёж№€абвгдеёжзий"));
+    dialog.nameEdit->paste();
+    QCOMPARE(dialog.nameEdit->text(), QStringLiteral("Ёж№€абвгдеёжзий"));
+    dialog.nameEdit->paste();  // a sixteenth would not
+    QCOMPARE(dialog.nameEdit->text().size(), 15);
+    QCOMPARE(game.window.playerName, std::string("Ёж№€абвгдеёжзий"));
   }
 
   void emptyNameIsAllowed() {
     Game game;
-    TFNastroiki dialog(game);
-    dialog.EName->selectAll();
-    QTest::keyClick(dialog.EName, Qt::Key_Backspace);
-    QCOMPARE(dialog.EName->text(), QString());
-    QCOMPARE(game.window.eName, std::string());
+    NameDialog dialog(game);
+    dialog.nameEdit->selectAll();
+    QTest::keyClick(dialog.nameEdit, Qt::Key_Backspace);
+    QCOMPARE(dialog.nameEdit->text(), QString());
+    QCOMPARE(game.window.playerName, std::string());
     QString empty;
     int pos = 0;
-    QCOMPARE(dialog.EName->validator()->validate(empty, pos), QValidator::Acceptable);
+    QCOMPARE(dialog.nameEdit->validator()->validate(empty, pos), QValidator::Acceptable);
   }
 
   void nameStaysWhicheverWayTheDialogIsClosed() {
     Game game;
-    TFNastroiki dialog(game);
+    NameDialog dialog(game);
     for (const bool byOk : {true, false}) {
       const QString name = byOk ? QStringLiteral("Вася") : QStringLiteral("Петя");
       QTimer::singleShot(0, &dialog, [&] {
-        dialog.EName->clear();
-        type(dialog.EName, name);
+        dialog.nameEdit->clear();
+        type(dialog.nameEdit, name);
         if (byOk)
-          QTest::mouseClick(dialog.Button1, Qt::LeftButton);
+          QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         else
           dialog.close();  // the close box: there is no cancelling
       });
       const int result = dialog.exec();
       QCOMPARE(result, byOk ? int(QDialog::Accepted) : int(QDialog::Rejected));
-      QCOMPARE(dialog.EName->text(), name);
-      QCOMPARE(QString::fromStdString(game.window.eName), name);
+      QCOMPARE(dialog.nameEdit->text(), name);
+      QCOMPARE(QString::fromStdString(game.window.playerName), name);
     }
   }
 
   void aboutBoxLinksGoToTheDesktopAndTheBoxStaysOpen() {
     uitest::RecordingDesktopPort desktop;
-    TFOProgramme about(desktop);
+    AboutBox about(desktop);
     QCOMPARE(about.windowTitle(), QStringLiteral("О Программе"));
     QCOMPARE(about.size(), QSize(283, 226));
-    QCOMPARE(about.Panel2->text(), QStringLiteral("К Л Е Б О Н Ы"));
-    const QStringList lines = about.Memo1->toPlainText().split(QLatin1Char('\n'));
+    QCOMPARE(about.title->text(), QStringLiteral("К Л Е Б О Н Ы"));
+    const QStringList lines = about.credits->toPlainText().split(QLatin1Char('\n'));
     QCOMPARE(lines.size(), 11);
     QCOMPARE(lines[0], QStringLiteral("Версия программы:"));
     QCOMPARE(lines[1], QStringLiteral("    v 1.0"));
     QCOMPARE(lines[2], QString());
     QCOMPARE(lines[9], QStringLiteral("Дата создания:"));
     QCOMPARE(lines[10], QStringLiteral("    Ноябрь 2003год"));
-    QVERIFY(about.Memo1->isReadOnly());
-    QCOMPARE(about.Label1->cursor().shape(), Qt::PointingHandCursor);
-    QCOMPARE(about.Label2->cursor().shape(), Qt::PointingHandCursor);
+    QVERIFY(about.credits->isReadOnly());
+    QCOMPARE(about.webLink->cursor().shape(), Qt::PointingHandCursor);
+    QCOMPARE(about.mailLink->cursor().shape(), Qt::PointingHandCursor);
 
     about.show();
     QVERIFY(QTest::qWaitForWindowExposed(&about));
-    QCOMPARE(about.Memo1->verticalScrollBar()->maximum(), 0);  // every line in view, the date too
-    QTest::mouseClick(about.Label1, Qt::LeftButton);
-    QTest::mouseClick(about.Label2, Qt::LeftButton);
-    QTest::mouseClick(about.Memo1->viewport(), Qt::LeftButton);
-    QCOMPARE(desktop.opened, QStringList({QStringLiteral("http://") + about.Label1->text(),
-                                          QStringLiteral("mailto:") + TFOProgramme::kMailAddress}));
+    QCOMPARE(about.credits->verticalScrollBar()->maximum(), 0);  // every line in view, the date too
+    QTest::mouseClick(about.webLink, Qt::LeftButton);
+    QTest::mouseClick(about.mailLink, Qt::LeftButton);
+    QTest::mouseClick(about.credits->viewport(), Qt::LeftButton);
+    QCOMPARE(desktop.opened, QStringList({QStringLiteral("http://") + about.webLink->text(),
+                                          QStringLiteral("mailto:") + AboutBox::kMailAddress}));
     QVERIFY(about.isVisible());
   }
 

@@ -7,8 +7,8 @@
 #include "assets.h"
 #include "game.h"
 #include "registry.h"
-#include "shell/menu_klebon.h"
 #include "shell/sound.h"
+#include "shell/start_screen.h"
 #include "shell_fakes.h"
 
 namespace klebony {
@@ -36,38 +36,38 @@ class ShellMenuTest : public QObject {
   void startScreenHasItsSizeCaptionButtonsAndTabOrder() {
     Game game;
     uitest::RecordingSoundPort sound;
-    Tmenu_klebon menu(game, Assets::get(), sound);
+    StartScreen menu(game, Assets::get(), sound);
     QCOMPARE(menu.windowTitle(), QStringLiteral("Клебоны v1.0"));
     QCOMPARE(menu.size(), QSize(192, 203));
     QCOMPARE(menu.minimumSize(), menu.maximumSize());
     QVERIFY(!(menu.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(menu.BNewGame->text(), QStringLiteral("Игра"));
-    QCOMPARE(menu.BNewGame->geometry(), QRect(52, 32, 89, 25));
-    QCOMPARE(menu.BNastroiki->text(), QStringLiteral("Настройки"));
-    QCOMPARE(menu.BNastroiki->geometry(), QRect(52, 86, 89, 25));
-    QCOMPARE(menu.BExit->text(), QStringLiteral("Выход"));
-    QCOMPARE(menu.BExit->geometry(), QRect(52, 140, 89, 25));
-    for (QPushButton* b : {menu.BNewGame, menu.BNastroiki, menu.BExit}) {
+    QCOMPARE(menu.playButton->text(), QStringLiteral("Игра"));
+    QCOMPARE(menu.playButton->geometry(), QRect(52, 32, 89, 25));
+    QCOMPARE(menu.nameButton->text(), QStringLiteral("Настройки"));
+    QCOMPARE(menu.nameButton->geometry(), QRect(52, 86, 89, 25));
+    QCOMPARE(menu.quitButton->text(), QStringLiteral("Выход"));
+    QCOMPARE(menu.quitButton->geometry(), QRect(52, 140, 89, 25));
+    for (QPushButton* b : {menu.playButton, menu.nameButton, menu.quitButton}) {
       QVERIFY(b->font().bold());
       QCOMPARE(b->font().pixelSize(), 12);
     }
     const auto same = [](const QCursor& a, const QCursor& b) {
       return a.shape() == b.shape() && a.pixmap().toImage() == b.pixmap().toImage();
     };
-    QVERIFY(same(menu.cursor(), Assets::get().CURS));
-    QVERIFY(same(menu.BExit->cursor(), Assets::get().CURSPOLE));
-    QVERIFY(!same(Assets::get().CURS, Assets::get().CURSPOLE));
-    QCOMPARE(menu.BNewGame->nextInFocusChain(), menu.BNastroiki);
-    QCOMPARE(menu.BNastroiki->nextInFocusChain(), menu.BExit);
-    QVERIFY(menu.Timer.isActive());
-    QCOMPARE(menu.Timer.interval(), 30);
+    QVERIFY(same(menu.cursor(), Assets::get().windowCursor));
+    QVERIFY(same(menu.quitButton->cursor(), Assets::get().buttonCursor));
+    QVERIFY(!same(Assets::get().windowCursor, Assets::get().buttonCursor));
+    QCOMPARE(menu.playButton->nextInFocusChain(), menu.nameButton);
+    QCOMPARE(menu.nameButton->nextInFocusChain(), menu.quitButton);
+    QVERIFY(menu.animationTimer.isActive());
+    QCOMPARE(menu.animationTimer.interval(), 30);
   }
 
   void timerStepsTheBackgroundAndRepaintsTheWindow() {
     Game game;
     uitest::RecordingSoundPort sound;
-    Tmenu_klebon menu(game, Assets::get(), sound);
-    QSignalSpy painted(&menu, &Tmenu_klebon::firstPainted);
+    StartScreen menu(game, Assets::get(), sound);
+    QSignalSpy painted(&menu, &StartScreen::firstPainted);
     menu.show();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
     QTRY_COMPARE(painted.count(), 1);
@@ -81,10 +81,10 @@ class ShellMenuTest : public QObject {
   void gameRunsAfterTheSoundAndBackgroundContinuesWhereItStopped() {
     Game game;
     uitest::RecordingSoundPort sound;
-    Tmenu_klebon menu(game, Assets::get(), sound);
+    StartScreen menu(game, Assets::get(), sound);
     menu.show();
     QVERIFY(QTest::qWaitForWindowExposed(&menu));
-    menu.TimerTimer();
+    menu.animationStep();
     const auto before = snapshot(menu.background());
     int games = 0;
     menu.setGameWindow([&] {
@@ -93,20 +93,20 @@ class ShellMenuTest : public QObject {
       QCOMPARE(sound.played.back().first, Sound::NewGame);
       QCOMPARE(sound.played.back().second, SoundMode::Sync);
       QVERIFY(!menu.isVisible());
-      QVERIFY(!menu.Timer.isActive());
-      menu.BNewGameClick();  // a second "Игра" queued meanwhile must not start a game inside the game
+      QVERIFY(!menu.animationTimer.isActive());
+      menu.playGame();  // a second "Игра" queued meanwhile must not start a game inside the game
       game.world.gameReady = true;  // what the game window's activation does
       QTest::qWait(100);            // time passes in the game; the background must not move
     });
-    menu.BNewGameClick();
+    menu.playGame();
     QCOMPARE(games, 1);
     QVERIFY(menu.isVisible());
-    QVERIFY(menu.Timer.isActive());
+    QVERIFY(menu.animationTimer.isActive());
     QVERIFY(!game.world.gameReady);  // the next "Игра" sets up a new game
     QVERIFY(snapshot(menu.background()) == before);
     QCOMPARE(menu.background().menuOrganisms().size(), std::size_t(100));
 
-    menu.BNewGameClick();  // and again: every "Игра" plays a game
+    menu.playGame();  // and again: every "Игра" plays a game
     QCOMPARE(games, 2);
     QCOMPARE(sound.played.size(), std::size_t(2));
   }
@@ -120,10 +120,10 @@ class ShellMenuTest : public QObject {
     QTemporaryDir empty;
     BeepCounter sound(empty.filePath(QStringLiteral("Sound")));
     Game game;
-    Tmenu_klebon menu(game, Assets::get(), sound);
+    StartScreen menu(game, Assets::get(), sound);
     int games = 0;
     menu.setGameWindow([&] { ++games; });
-    QTest::mouseClick(menu.BNewGame, Qt::LeftButton);
+    QTest::mouseClick(menu.playButton, Qt::LeftButton);
     QCOMPARE(sound.beeps, 1);
     QCOMPARE(games, 1);
   }
@@ -131,10 +131,10 @@ class ShellMenuTest : public QObject {
   void settingsButtonShowsTheNameDialog() {
     Game game;
     uitest::RecordingSoundPort sound;
-    Tmenu_klebon menu(game, Assets::get(), sound);
+    StartScreen menu(game, Assets::get(), sound);
     int shown = 0;
     menu.setSettingsDialog([&] { ++shown; });
-    QTest::mouseClick(menu.BNastroiki, Qt::LeftButton);
+    QTest::mouseClick(menu.nameButton, Qt::LeftButton);
     QCOMPARE(shown, 1);
     QVERIFY(sound.played.empty());
   }
@@ -143,16 +143,16 @@ class ShellMenuTest : public QObject {
     Game game;
     uitest::RecordingSoundPort sound;
     {
-      Tmenu_klebon menu(game, Assets::get(), sound);
-      QSignalSpy closed(&menu, &Tmenu_klebon::closed);
+      StartScreen menu(game, Assets::get(), sound);
+      QSignalSpy closed(&menu, &StartScreen::closed);
       menu.show();
-      QTest::mouseClick(menu.BExit, Qt::LeftButton);
+      QTest::mouseClick(menu.quitButton, Qt::LeftButton);
       QCOMPARE(closed.count(), 1);
       QVERIFY(!menu.isVisible());
-      QVERIFY(!menu.Timer.isActive());
+      QVERIFY(!menu.animationTimer.isActive());
     }
-    Tmenu_klebon menu(game, Assets::get(), sound);
-    QSignalSpy closed(&menu, &Tmenu_klebon::closed);
+    StartScreen menu(game, Assets::get(), sound);
+    QSignalSpy closed(&menu, &StartScreen::closed);
     menu.show();
     QVERIFY(menu.close());
     QCOMPARE(closed.count(), 1);
@@ -161,17 +161,17 @@ class ShellMenuTest : public QObject {
   void escInTheGameClosesTheStartScreenInsteadOfShowingItAgain() {
     Game game;
     uitest::RecordingSoundPort sound;
-    Tmenu_klebon menu(game, Assets::get(), sound);
-    QSignalSpy closed(&menu, &Tmenu_klebon::closed);
+    StartScreen menu(game, Assets::get(), sound);
+    QSignalSpy closed(&menu, &StartScreen::closed);
     menu.show();
     menu.setGameWindow([&] {
       menu.quitFromGame();
       QCOMPARE(closed.count(), 0);  // not while the game window is still up
     });
-    menu.BNewGameClick();
+    menu.playGame();
     QCOMPARE(closed.count(), 1);
     QVERIFY(!menu.isVisible());
-    QVERIFY(!menu.Timer.isActive());
+    QVERIFY(!menu.animationTimer.isActive());
   }
 };
 

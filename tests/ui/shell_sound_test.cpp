@@ -100,7 +100,7 @@ class ShellSoundTest : public QObject {
     port.play(Sound::NewGame, SoundMode::Sync);  // no audio output: returns at once
     QCOMPARE(port.alerts, 0);
     QVERIFY2(clock.elapsed() < 1500, "without an audio device nothing is waited for");
-    port.play(Sound::No, SoundMode::Async);
+    port.play(Sound::Refused, SoundMode::Async);
     QCOMPARE(port.alerts, 1);
     port.play(Sound::NewGame, SoundMode::Async);  // cuts nothing off badly, and does not beep
     QCOMPARE(port.alerts, 1);

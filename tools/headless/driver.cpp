@@ -1,7 +1,8 @@
 #include "driver.h"
-#include <algorithm>
 
+#include <algorithm>
 #include <charconv>
+#include <limits>
 #include <sstream>
 #include <vector>
 
@@ -16,7 +17,12 @@ namespace klebony::headless {
 
 namespace {
 
+// Bounds on what a script may make the driver hold, so that no script can
+// exhaust its memory: queued draws are kept as runs, and lines are read only
+// up to a length.
 constexpr int64_t kRepeatLimit = 1000000;
+constexpr int64_t kQueuedDrawLimit = 100000000;
+constexpr std::size_t kLineLimit = 64 * 1024;
 // The labels of the characteristics panel that a script may click or hover:
 // the captions, Label18 and the key legend. Label1 and Label2 are headings and
 // Label29 is the help panel's title.
@@ -35,7 +41,7 @@ int64_t parseInt(const std::string& token, const char* what) {
   const char* end = token.data() + token.size();
   auto [ptr, ec] = std::from_chars(token.data(), end, v);
   if (ec != std::errc() || ptr != end || token.empty())
-    throw ScriptError(std::string("bad ") + what + " '" + token + "'");
+    throw ScriptError(std::string("bad ") + what + " '" + printable(token) + "'");
   return v;
 }
 
@@ -44,20 +50,23 @@ void expectArgs(const std::vector<std::string>& words, std::size_t n) {
     throw ScriptError(words[0] + " takes " + std::to_string(n) + " argument" + (n == 1 ? "" : "s"));
 }
 
-// A cell coordinate as the board pixel of the cell's corner. A cell off the
-// board becomes a pixel just outside it, which the board ignores like the
-// window ignores a pointer dragged beyond its edge.
-int boardPixel(const std::string& token) {
-  int64_t v = parseInt(token, "coordinate");
-  v = std::clamp<int64_t>(v, -1, kBoardSize);
-  return static_cast<int>(v) * kCellPixels;
+// A cell coordinate; one far off the board stays off it.
+int cellCoordinate(const std::string& token) {
+  const int64_t v = parseInt(token, "coordinate");
+  return static_cast<int>(std::clamp<int64_t>(v, -1, kBoardSize));
 }
 
-int panelLabel(const std::string& name) {
-  auto number = panelLabelNumber(name);
-  if (!number || *number < kFirstPanelLabel || *number > kLastPanelLabel)
-    throw ScriptError("unknown panel label '" + name + "'");
-  return *number;
+// What a panel label stands for; nothing for a label with no handling (Label18).
+std::optional<PanelItem> panelLabel(const std::string& name) {
+  const std::string_view prefix = "Label";
+  const std::string digits = name.substr(std::min(name.size(), prefix.size()));
+  int number = 0;
+  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+  const bool wellFormed = name.starts_with(prefix) && !digits.empty() && digits.front() != '0' &&
+                          ec == std::errc() && end == digits.data() + digits.size();
+  if (!wellFormed || number < kFirstPanelLabel || number > kLastPanelLabel)
+    throw ScriptError("unknown panel label '" + printable(name) + "'");
+  return panelItemOfLabel(name);
 }
 
 // The rest of the line after the command word and one blank.
@@ -66,7 +75,61 @@ std::string restOfLine(const std::string& line, const std::string& command) {
   return start < line.size() ? line.substr(start + 1) : std::string();
 }
 
+// One line of at most `limit` bytes; false at the end of the input. A longer
+// line throws, without reading the rest of it into memory.
+bool readLine(std::istream& in, std::string& line, std::size_t limit) {
+  line.clear();
+  for (int c = in.get(); c != std::char_traits<char>::eof(); c = in.get()) {
+    if (c == '\n') return true;
+    if (line.size() == limit) throw ScriptError("line longer than " + std::to_string(limit) + " bytes");
+    line += static_cast<char>(c);
+  }
+  return !line.empty();
+}
+
 }  // namespace
+
+std::string printable(std::string_view token) {
+  std::string out;
+  auto escape = [&out](unsigned char b) {
+    static const char* const hex = "0123456789abcdef";
+    out += "\\x";
+    out += hex[b >> 4];
+    out += hex[b & 15];
+  };
+  std::size_t i = 0;
+  while (i < token.size()) {
+    const auto b = static_cast<unsigned char>(token[i]);
+    // The length of a well-formed UTF-8 sequence starting here, or 0.
+    std::size_t n = b < 0x80                 ? 1
+                    : b >= 0xC2 && b <= 0xDF ? 2
+                    : b >= 0xE0 && b <= 0xEF ? 3
+                    : b >= 0xF0 && b <= 0xF4 ? 4
+                                             : 0;
+    if (n > token.size() - i) n = 0;
+    for (std::size_t k = 1; k < n; ++k)
+      if ((static_cast<unsigned char>(token[i + k]) & 0xC0) != 0x80) n = 0;
+    // Overlong forms and surrogates are not characters either.
+    if (n == 3) {
+      const auto b1 = static_cast<unsigned char>(token[i + 1]);
+      if ((b == 0xE0 && b1 < 0xA0) || (b == 0xED && b1 >= 0xA0)) n = 0;
+    } else if (n == 4) {
+      const auto b1 = static_cast<unsigned char>(token[i + 1]);
+      if ((b == 0xF0 && b1 < 0x90) || (b == 0xF4 && b1 >= 0x90)) n = 0;
+    }
+    const bool control = n == 1 ? (b < 0x20 || b == 0x7F || b == '\\')
+                                : n == 2 && b == 0xC2 && static_cast<unsigned char>(token[i + 1]) < 0xA0;
+    if (n == 0 || control) {
+      for (std::size_t k = 0; k < std::max<std::size_t>(n, 1); ++k)
+        escape(static_cast<unsigned char>(token[i + k]));
+      i += std::max<std::size_t>(n, 1);
+      continue;
+    }
+    out.append(token.substr(i, n));
+    i += n;
+  }
+  return out;
+}
 
 void Printer::playSound(Sound sound, SoundMode) { out_ << "sound " << soundFile(sound) << '\n'; }
 void Printer::showMessage(const std::string& text) { out_ << "message " << text << '\n'; }
@@ -89,35 +152,38 @@ void Driver::execute(const std::string& line) {
     if (words.size() < 2) throw ScriptError("draws needs at least one value");
     // Check the whole line before queueing any of it.
     std::vector<std::pair<int64_t, int64_t>> values;
+    int64_t total = game_.random.queued();
     for (std::size_t i = 1; i < words.size(); ++i) {
       const std::string& w = words[i];
       std::size_t star = w.find('*');
       int64_t v = parseInt(w.substr(0, star), "draw");
       int64_t k = star == std::string::npos ? 1 : parseInt(w.substr(star + 1), "repeat count");
-      if (k < 0 || k > kRepeatLimit) throw ScriptError("repeat count of '" + w + "' out of range");
+      if (k < 0 || k > kRepeatLimit) throw ScriptError("repeat count of '" + printable(w) + "' out of range");
+      total += k;
+      if (total > kQueuedDrawLimit)
+        throw ScriptError("more than " + std::to_string(kQueuedDrawLimit) + " draws queued");
       values.emplace_back(v, k);
     }
-    for (auto [v, k] : values)
-      for (int64_t j = 0; j < k; ++j) game_.random.queue(v);
+    for (auto [v, k] : values) game_.random.queue(v, k);
   } else if (cmd == "name") {
     std::string text = restOfLine(line, cmd);
     // The name dialog's own rule: what its edit box would take.
     if (!acceptableName(text))
       throw ScriptError("name longer than 15 characters or with characters a saved game cannot hold");
-    game_.window.eName = text;
+    game_.window.playerName = text;
   } else if (cmd == "newgame") {
     expectArgs(words, 0);
-    // As after "Игра": the start screen has cleared gameReady, so the
-    // window's activation sets up a new game.
-    gameWindowClosed(game_);
-    activateGameWindow(game_);
+    // As after "Игра": back from the start screen, the game window's
+    // showing sets up a new game.
+    leaveGame(game_);
+    enterGame(game_);
   } else if (cmd == "hover" || cmd == "click") {
     expectArgs(words, 2);
-    int px = boardPixel(words[1]), py = boardPixel(words[2]);
+    const int x = cellCoordinate(words[1]), y = cellCoordinate(words[2]);
     if (cmd == "hover")
-      GameBoxMouseMove(game_, px, py);
+      inspectCell(game_, x, y);
     else
-      GameBoxMouseDown(game_, px, py);
+      reachForCell(game_, x, y);
   } else if (cmd == "turn") {
     expectArgs(words, 0);
     endTurn(game_);
@@ -126,11 +192,12 @@ void Driver::execute(const std::string& line) {
     toggleMutationMode(game_);
   } else if (cmd == "caption" || cmd == "hint") {
     expectArgs(words, 1);
-    int number = panelLabel(words[1]);
-    if (cmd == "caption")
-      onCaptionClick(game_, number);
+    const std::optional<PanelItem> item = panelLabel(words[1]);
+    if (!item) return;
+    if (cmd == "hint")
+      hoverPanelItem(game_, *item);
     else
-      onCaptionHover(game_, number);
+      clickPanelItem(game_, *item);
   } else if (cmd == "save" || cmd == "load") {
     std::string path = restOfLine(line, cmd);
     if (path.empty()) throw ScriptError(cmd + " needs a path");
@@ -140,20 +207,20 @@ void Driver::execute(const std::string& line) {
       MOpenClick(game_, path);
   } else if (cmd == "menu") {
     expectArgs(words, 0);
-    N2Click(game_);
+    returnToMenu(game_);
   } else if (cmd == "tick") {
     expectArgs(words, 1);
     if (words[1] == "T1")
-      T1Timer(game_);
+      upperStatusExpired(game_);
     else if (words[1] == "T2")
-      T2Timer(game_);
+      lowerStatusExpired(game_);
     else
-      throw ScriptError("unknown timer '" + words[1] + "'");
+      throw ScriptError("unknown timer '" + printable(words[1]) + "'");
   } else if (cmd == "dump") {
     expectArgs(words, 0);
     out_ << dumpJson(game_) << '\n';
   } else {
-    throw ScriptError("unknown command '" + cmd + "'");
+    throw ScriptError("unknown command '" + printable(cmd) + "'");
   }
 }
 
@@ -165,18 +232,21 @@ int Driver::fail(int line, const char* what) {
 
 int Driver::run(std::istream& script) {
   std::string line;
-  for (int number = 1; std::getline(script, line); ++number) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    // Editors on Windows like to start UTF-8 files with a byte-order mark.
-    if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
-    std::size_t first = line.find_first_not_of(" \t");
-    if (first == std::string::npos || line[first] == '#') continue;
+  for (int number = 1;; ++number) {
     try {
+      if (!readLine(script, line, kLineLimit)) break;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      // Editors on Windows like to start UTF-8 files with a byte-order mark.
+      if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.erase(0, 3);
+      std::size_t first = line.find_first_not_of(" \t");
+      if (first == std::string::npos || line[first] == '#') continue;
       execute(line.substr(first));
     } catch (const ScriptError& e) {
       return fail(number, e.what());
     } catch (const ScriptedDrawError& e) {
       return fail(number, e.what());
+    } catch (const std::bad_alloc&) {
+      return fail(number, "out of memory");
     }
   }
   out_.flush();

@@ -1,10 +1,12 @@
 #pragma once
-// klebony-headless: runs the game window's operations from a script and
-// prints every outcome as a line. It holds no rule of its own.
+// klebony-headless: runs the game's operations from a script, as the game
+// window would call them, and prints every outcome as a line. It holds no
+// rule of its own: its words map onto the operations in core/rules.h.
 #include <istream>
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "game.h"
 
@@ -17,6 +19,10 @@ class ScriptError : public std::runtime_error {
 };
 
 // Prints outcomes in the order they happen and notes the end of a game.
+// A token as an error message may show it: bytes that are not printable
+// characters (control characters, broken UTF-8) and the backslash as \xHH.
+std::string printable(std::string_view token);
+
 class Printer : public Outcomes {
  public:
   explicit Printer(std::ostream& out) : out_(out) {}

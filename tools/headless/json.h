@@ -6,7 +6,6 @@
 
 namespace klebony::headless {
 
-std::string jsonString(const std::string& text);
 std::string dumpJson(const Game& game);
 
 }  // namespace klebony::headless

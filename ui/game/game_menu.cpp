@@ -20,26 +20,26 @@ QAction* item(QMenu* menu, const char* name, const QString& text, const QIcon& i
 GameMenu buildGameMenu(QMenuBar* bar) {
   const Assets& assets = Assets::get();
   GameMenu m;
-  QMenu* n1 = bar->addMenu(QStringLiteral("Игра"));
-  n1->setObjectName(QStringLiteral("N1"));
-  m.MOpen = item(n1, "MOpen", QStringLiteral("Загрузить"), assets.iconOpen);
-  m.MSave = item(n1, "MSave", QStringLiteral("Сохранить"), assets.iconSave);
-  n1->addSeparator();
-  m.N2 = item(n1, "N2", QStringLiteral("Меню"));
-  n1->addSeparator();
-  m.N4 = item(n1, "N4", QStringLiteral("Выход"), assets.iconExit);
+  QMenu* game = bar->addMenu(QStringLiteral("Игра"));
+  game->setObjectName(QStringLiteral("N1"));
+  m.load = item(game, "MOpen", QStringLiteral("Загрузить"), assets.iconOpen);
+  m.save = item(game, "MSave", QStringLiteral("Сохранить"), assets.iconSave);
+  game->addSeparator();
+  m.backToMenu = item(game, "N2", QStringLiteral("Меню"));
+  game->addSeparator();
+  m.quit = item(game, "N4", QStringLiteral("Выход"), assets.iconExit);
 
-  QMenu* n5 = bar->addMenu(QStringLiteral("Команды"));
-  n5->setObjectName(QStringLiteral("N5"));
-  m.N6 = item(n5, "N6", QStringLiteral("Мутировать +"));
-  n5->addSeparator();
-  m.N8 = item(n5, "N8", QStringLiteral("Ход"));
+  QMenu* commands = bar->addMenu(QStringLiteral("Команды"));
+  commands->setObjectName(QStringLiteral("N5"));
+  m.mutation = item(commands, "N6", QStringLiteral("Мутировать +"));
+  commands->addSeparator();
+  m.endTurn = item(commands, "N8", QStringLiteral("Ход"));
 
-  QMenu* n9 = bar->addMenu(QStringLiteral("Помощь"));
-  n9->setObjectName(QStringLiteral("N9"));
-  m.N10 = item(n9, "N10", QStringLiteral("Справка"), assets.iconHelp);
-  n9->addSeparator();
-  m.N12 = item(n9, "N12", QStringLiteral("О программе"), assets.iconAbout);
+  QMenu* help = bar->addMenu(QStringLiteral("Помощь"));
+  help->setObjectName(QStringLiteral("N9"));
+  m.help = item(help, "N10", QStringLiteral("Справка"), assets.iconHelp);
+  help->addSeparator();
+  m.about = item(help, "N12", QStringLiteral("О программе"), assets.iconAbout);
   return m;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The game window's main menu: "Игра", "Команды", "Помощь".
+// The game window's main menu: "Игра", "Команды", "Помощь". The actions keep
+// their widget names (MOpen, N2 ...), which tests look up.
 #include <QAction>
 
 class QMenuBar;
@@ -7,14 +8,14 @@ class QMenuBar;
 namespace klebony {
 
 struct GameMenu {
-  QAction* MOpen = nullptr;  // "Загрузить"
-  QAction* MSave = nullptr;  // "Сохранить"
-  QAction* N2 = nullptr;     // "Меню"
-  QAction* N4 = nullptr;     // "Выход"
-  QAction* N6 = nullptr;     // "Мутировать +"
-  QAction* N8 = nullptr;     // "Ход"
-  QAction* N10 = nullptr;    // "Справка"
-  QAction* N12 = nullptr;    // "О программе"
+  QAction* load = nullptr;        // "Загрузить"
+  QAction* save = nullptr;        // "Сохранить"
+  QAction* backToMenu = nullptr;  // "Меню"
+  QAction* quit = nullptr;        // "Выход"
+  QAction* mutation = nullptr;    // "Мутировать +"
+  QAction* endTurn = nullptr;     // "Ход"
+  QAction* help = nullptr;        // "Справка"
+  QAction* about = nullptr;       // "О программе"
 };
 
 GameMenu buildGameMenu(QMenuBar* bar);

@@ -10,15 +10,15 @@
 #include <exception>
 #include <memory>
 
+#include "about_box.h"
 #include "assets.h"
 #include "desktop.h"
-#include "fnastroiki.h"
-#include "foprogramme.h"
 #include "game.h"
-#include "game/fgame.h"
-#include "menu_klebon.h"
+#include "game/game_window.h"
+#include "name_dialog.h"
 #include "qt_ports.h"
 #include "sound.h"
+#include "start_screen.h"
 
 namespace klebony {
 
@@ -44,37 +44,37 @@ class Shell {
   explicit Shell(const Assets& assets)
       : sound_(findSoundFolder()),
         ports_{&messages_, &files_, &sound_, &desktop_},
-        menu_klebon_(game_, assets, sound_) {
-    menu_klebon_.setGameWindow([this] {
+        startScreen_(game_, assets, sound_) {
+    startScreen_.setGameWindow([this] {
       createWindows();
-      FGame_->showModal();
+      gameWindow_->showModal();
     });
-    menu_klebon_.setSettingsDialog([this] {
+    startScreen_.setSettingsDialog([this] {
       createWindows();
-      FNastroiki_->exec();
+      nameDialog_->exec();
     });
-    QObject::connect(&menu_klebon_, &Tmenu_klebon::closed, &menu_klebon_, [] { QCoreApplication::exit(0); });
-    QObject::connect(&menu_klebon_, &Tmenu_klebon::firstPainted, &menu_klebon_, [this] {
+    QObject::connect(&startScreen_, &StartScreen::closed, &startScreen_, [] { QCoreApplication::exit(0); });
+    QObject::connect(&startScreen_, &StartScreen::firstPainted, &startScreen_, [this] {
       reportFirstPaint();
-      QTimer::singleShot(0, &menu_klebon_, [this] {
+      QTimer::singleShot(0, &startScreen_, [this] {
         createWindows();
         sound_.preload();
       });
     });
   }
 
-  void start() { menu_klebon_.show(); }
+  void start() { startScreen_.show(); }
 
  private:
   void createWindows() {
-    if (FGame_) return;
-    FGame_ = std::make_unique<FGame>(game_, ports_);
-    FNastroiki_ = std::make_unique<TFNastroiki>(game_);
-    FOProgramme_ = std::make_unique<TFOProgramme>(desktop_);
-    QObject::connect(FGame_.get(), &FGame::aboutRequested, FOProgramme_.get(),
-                     [this] { FOProgramme_->exec(); });
-    QObject::connect(FGame_.get(), &FGame::quitRequested, &menu_klebon_, [this] {
-      menu_klebon_.quitFromGame();
+    if (gameWindow_) return;
+    gameWindow_ = std::make_unique<GameWindow>(game_, ports_);
+    nameDialog_ = std::make_unique<NameDialog>(game_);
+    aboutBox_ = std::make_unique<AboutBox>(desktop_);
+    QObject::connect(gameWindow_.get(), &GameWindow::aboutRequested, aboutBox_.get(),
+                     [this] { aboutBox_->exec(); });
+    QObject::connect(gameWindow_.get(), &GameWindow::quitRequested, &startScreen_, [this] {
+      startScreen_.quitFromGame();
       // Ends every running event loop, the game window's modal one included,
       // and then the application's own.
       QCoreApplication::exit(0);
@@ -87,10 +87,10 @@ class Shell {
   QtSoundPort sound_;
   QtDesktopPort desktop_;
   const Ports ports_;
-  Tmenu_klebon menu_klebon_;  // declared before the other windows, so destroyed after them
-  std::unique_ptr<FGame> FGame_;
-  std::unique_ptr<TFNastroiki> FNastroiki_;
-  std::unique_ptr<TFOProgramme> FOProgramme_;
+  StartScreen startScreen_;  // declared before the other windows, so destroyed after them
+  std::unique_ptr<GameWindow> gameWindow_;
+  std::unique_ptr<NameDialog> nameDialog_;
+  std::unique_ptr<AboutBox> aboutBox_;
 };
 
 }  // namespace

@@ -1,9 +1,10 @@
+// The player's hand on the board: looking at a cell and reaching for it.
+#include "game_steps.h"
 #include "rules.h"
-#include "window_steps.h"
 
 namespace klebony {
 
-void onCellHover(Game& game, int x, int y) {
+void inspectCell(Game& game, int x, int y) {
   if (game.window.mutationMode || !onBoard(x, y)) return;
   refreshAffordability(game);
   game.window.hoverX = x;
@@ -31,19 +32,20 @@ void takeCell(Game& game, int x, int y) {
   recomputeVisibility(world);
 }
 
-// Steps 3 to 6 of a click: whatever the cell, the victory test follows.
-void reachForCell(Game& game, int x, int y) {
+// A free neighbour is taken within the aggression allowance, an enemy's cell
+// is fought for; anything else is refused.
+void captureOrAttack(Game& game, int x, int y) {
   World& world = game.world;
   const Cell& c = world.cell(x, y);
   if (!c.visible || c.owner == kPlayer) return;
   if (!touchesOwner(world, x, y, kPlayer)) {
-    game.out().playSound(Sound::No, SoundMode::Async);
+    game.out().playSound(Sound::Refused, SoundMode::Async);
     return;
   }
   const Organism& player = world.organisms[kPlayer];
   const int owner = c.owner;
-  if (owner == kFree && player.agsize > player.size) {
-    game.out().playSound(Sound::Zahvat, SoundMode::Async);
+  if (owner == kFree && player.aggression > player.size) {
+    game.out().playSound(Sound::Capture, SoundMode::Async);
     takeCell(game, x, y);
     return;
   }
@@ -51,31 +53,20 @@ void reachForCell(Game& game, int x, int y) {
     takeCell(game, x, y);
     return;
   }
-  game.out().playSound(Sound::No, SoundMode::Async);
+  game.out().playSound(Sound::Refused, SoundMode::Async);
 }
 
 }  // namespace
 
-void onCellClick(Game& game, int x, int y) {
+void reachForCell(Game& game, int x, int y) {
   if (!onBoard(x, y)) return;
   if (game.window.mutationMode || game.world.organisms[kPlayer].captured) {
-    game.out().playSound(Sound::No, SoundMode::Async);
+    game.out().playSound(Sound::Refused, SoundMode::Async);
     return;
   }
-  reachForCell(game, x, y);
+  captureOrAttack(game, x, y);
+  // Whatever the cell, the victory test follows.
   if (allOpponentsGone(game.world)) announceVictory(game);
-}
-
-// Positions outside the picture come while a button is held and dragged off
-// the board; they name no cell.
-void GameBoxMouseMove(Game& game, int px, int py) {
-  if (px < 0 || py < 0 || px >= kBoardPixels || py >= kBoardPixels) return;
-  onCellHover(game, px / kCellPixels, py / kCellPixels);
-}
-
-void GameBoxMouseDown(Game& game, int px, int py) {
-  if (px < 0 || py < 0 || px >= kBoardPixels || py >= kBoardPixels) return;
-  onCellClick(game, px / kCellPixels, py / kCellPixels);
 }
 
 }  // namespace klebony

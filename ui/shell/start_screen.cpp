@@ -1,4 +1,4 @@
-#include "menu_klebon.h"
+#include "start_screen.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -17,17 +17,17 @@ namespace {
 constexpr int kTimerInterval = 30;
 }
 
-Tmenu_klebon::Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, QWidget* parent)
+StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game_(game),
       sound_(sound),
-      background_(assets.Im_m, assets.Im_z, assets.Im_texture) {
+      background_(assets.organismSheet, assets.twinkleSheet, assets.tissueTexture) {
   setObjectName(QStringLiteral("menu_klebon"));
   setWindowTitle(QStringLiteral("Клебоны v1.0"));
   setFixedSize(192, 203);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the background covers every pixel
-  setCursor(assets.CURS);
+  setCursor(assets.windowCursor);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
 
@@ -37,35 +37,35 @@ Tmenu_klebon::Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, Q
     b->setObjectName(QLatin1String(name));
     b->setGeometry(52, y, 89, 25);
     b->setFont(gameFont(12, true));
-    b->setCursor(assets.CURSPOLE);
+    b->setCursor(assets.buttonCursor);
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, Qt::black);
     b->setPalette(p);
     return b;
   };
-  BNewGame = button("BNewGame", QStringLiteral("Игра"), 32);
-  BNastroiki = button("BNastroiki", QStringLiteral("Настройки"), 86);
-  BExit = button("BExit", QStringLiteral("Выход"), 140);
-  connect(BNewGame, &QPushButton::clicked, this, &Tmenu_klebon::BNewGameClick);
-  connect(BNastroiki, &QPushButton::clicked, this, &Tmenu_klebon::BNastroikiClick);
-  connect(BExit, &QPushButton::clicked, this, &Tmenu_klebon::BExitClick);
+  playButton = button("BNewGame", QStringLiteral("Игра"), 32);
+  nameButton = button("BNastroiki", QStringLiteral("Настройки"), 86);
+  quitButton = button("BExit", QStringLiteral("Выход"), 140);
+  connect(playButton, &QPushButton::clicked, this, &StartScreen::playGame);
+  connect(nameButton, &QPushButton::clicked, this, &StartScreen::showNameDialog);
+  connect(quitButton, &QPushButton::clicked, this, &StartScreen::quit);
 
   // FormCreate: the only seeding in the application.
   game_.random.seedFromClock();
   background_.setup(game_);
   background_.render();  // the first paint shows the tissue, not black
 
-  Timer.setInterval(kTimerInterval);
-  connect(&Timer, &QTimer::timeout, this, &Tmenu_klebon::TimerTimer);
-  Timer.start();
+  animationTimer.setInterval(kTimerInterval);
+  connect(&animationTimer, &QTimer::timeout, this, &StartScreen::animationStep);
+  animationTimer.start();
 }
 
-void Tmenu_klebon::TimerTimer() {
+void StartScreen::animationStep() {
   background_.step(game_);
   update();
 }
 
-void Tmenu_klebon::paintEvent(QPaintEvent*) {
+void StartScreen::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.drawImage(0, 0, background_.menuImage());
   if (!painted_) {
@@ -74,10 +74,10 @@ void Tmenu_klebon::paintEvent(QPaintEvent*) {
   }
 }
 
-void Tmenu_klebon::BNewGameClick() {
+void StartScreen::playGame() {
   if (inGame_) return;
   // The whole screen waits for the sound, its animation included.
-  Timer.stop();
+  animationTimer.stop();
   sound_.play(Sound::NewGame, SoundMode::Sync);
   hide();
   inGame_ = true;
@@ -87,24 +87,24 @@ void Tmenu_klebon::BNewGameClick() {
     close();
     return;
   }
-  Timer.start();
+  animationTimer.start();
   show();
-  gameWindowClosed(game_);
+  leaveGame(game_);
 }
 
-void Tmenu_klebon::BNastroikiClick() {
+void StartScreen::showNameDialog() {
   if (showSettings_) showSettings_();
 }
 
-void Tmenu_klebon::BExitClick() { close(); }
+void StartScreen::quit() { close(); }
 
-void Tmenu_klebon::quitFromGame() {
+void StartScreen::quitFromGame() {
   quitting_ = true;
   if (!inGame_) close();
 }
 
-void Tmenu_klebon::closeEvent(QCloseEvent* event) {
-  Timer.stop();
+void StartScreen::closeEvent(QCloseEvent* event) {
+  animationTimer.stop();
   event->accept();
   emit closed();
 }

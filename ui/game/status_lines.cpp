@@ -1,4 +1,4 @@
-#include "status_area.h"
+#include "status_lines.h"
 
 #include <QLabel>
 

@@ -10,18 +10,18 @@
 
 namespace klebony {
 
-class FGame : public QMainWindow {
+class GameWindow : public QMainWindow {
   Q_OBJECT
  public:
-  FGame(Game& game, const Ports& ports, QWidget* parent = nullptr);
-  ~FGame() override;
+  GameWindow(Game& game, const Ports& ports, QWidget* parent = nullptr);
+  ~GameWindow() override;
 
   // Shows the window application-modal and centred; returns when the modal
   // showing ends ("Меню", Delete, the end of a game, or the close box).
   void showModal();
 
   // One 40 ms drawing step (the board, the marker, the hearts).
-  void Tim_GameTimer();
+  void drawingStep();
 
  signals:
   void quitRequested();   // "Выход" or Esc: the application ends

@@ -21,16 +21,16 @@ class NameValidator : public QValidator {
   State validate(QString& input, int& pos) const override;
 };
 
-class TFNastroiki : public QDialog {
+class NameDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit TFNastroiki(Game& game, QWidget* parent = nullptr);
+  explicit NameDialog(Game& game, QWidget* parent = nullptr);
 
-  QLineEdit* EName = nullptr;
-  QPushButton* Button1 = nullptr;
+  QLineEdit* nameEdit = nullptr;
+  QPushButton* okButton = nullptr;
 
  private:
-  void Button1Click();
+  void confirm();
 
   Game& game_;
 };

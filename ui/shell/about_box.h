@@ -21,22 +21,22 @@ class ClickLabel : public QLabel {
   void mouseReleaseEvent(QMouseEvent* event) override;
 };
 
-class TFOProgramme : public QDialog {
+class AboutBox : public QDialog {
   Q_OBJECT
  public:
-  TFOProgramme(DesktopPort& desktop, QWidget* parent = nullptr);
+  AboutBox(DesktopPort& desktop, QWidget* parent = nullptr);
 
-  QLabel* Panel2 = nullptr;
-  QPlainTextEdit* Memo1 = nullptr;
-  ClickLabel* Label1 = nullptr;
-  ClickLabel* Label2 = nullptr;
+  QLabel* title = nullptr;
+  QPlainTextEdit* credits = nullptr;
+  ClickLabel* webLink = nullptr;
+  ClickLabel* mailLink = nullptr;
 
   static const QString kWebAddress;
   static const QString kMailAddress;
 
  private:
-  void Label1Click();
-  void Label2Click();
+  void openWebPage();
+  void writeMail();
 
   DesktopPort& desktop_;
 };

@@ -1,4 +1,4 @@
-#include "foprogramme.h"
+#include "about_box.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -10,15 +10,15 @@
 
 namespace klebony {
 
-const QString TFOProgramme::kWebAddress = QStringLiteral("klebony.example.org");
-const QString TFOProgramme::kMailAddress = QStringLiteral("klebony@klebony.example.org");
+const QString AboutBox::kWebAddress = QStringLiteral("klebony.example.org");
+const QString AboutBox::kMailAddress = QStringLiteral("klebony@klebony.example.org");
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) emit clicked();
   QLabel::mouseReleaseEvent(event);
 }
 
-TFOProgramme::TFOProgramme(DesktopPort& desktop, QWidget* parent) : QDialog(parent), desktop_(desktop) {
+AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), desktop_(desktop) {
   setWindowTitle(QStringLiteral("О Программе"));
   setFixedSize(283, 226);
   setModal(true);
@@ -27,32 +27,32 @@ TFOProgramme::TFOProgramme(DesktopPort& desktop, QWidget* parent) : QDialog(pare
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   panel->setGeometry(rect());
 
-  Panel2 = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), this);
-  Panel2->setObjectName(QStringLiteral("Panel2"));
-  Panel2->setGeometry(3, 2, 277, 24);
-  Panel2->setAlignment(Qt::AlignCenter);
-  Panel2->setAutoFillBackground(true);
-  Panel2->setFont(gameFont(16, true));
-  QPalette title = Panel2->palette();
-  title.setColor(QPalette::Window, Qt::black);
-  title.setColor(QPalette::WindowText, QColor(0, 255, 255));
-  Panel2->setPalette(title);
+  title = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), this);
+  title->setObjectName(QStringLiteral("Panel2"));
+  title->setGeometry(3, 2, 277, 24);
+  title->setAlignment(Qt::AlignCenter);
+  title->setAutoFillBackground(true);
+  title->setFont(gameFont(16, true));
+  QPalette titleColours = title->palette();
+  titleColours.setColor(QPalette::Window, Qt::black);
+  titleColours.setColor(QPalette::WindowText, QColor(0, 255, 255));
+  title->setPalette(titleColours);
 
-  Memo1 = new QPlainTextEdit(this);
-  Memo1->setObjectName(QStringLiteral("Memo1"));
-  Memo1->setGeometry(2, 28, 277, 153);
-  Memo1->setReadOnly(true);
+  credits = new QPlainTextEdit(this);
+  credits->setObjectName(QStringLiteral("Memo1"));
+  credits->setGeometry(2, 28, 277, 153);
+  credits->setReadOnly(true);
   // The desktop's plain face, small as a memo's: the game face's tall lines
   // would hide the date below a scroll bar.
   QFont memoFont = QApplication::font();
   memoFont.setPixelSize(11);
-  Memo1->setFont(memoFont);
-  Memo1->document()->setDocumentMargin(3);
-  QPalette memo = Memo1->palette();
+  credits->setFont(memoFont);
+  credits->document()->setDocumentMargin(3);
+  QPalette memo = credits->palette();
   memo.setColor(QPalette::Base, QColor(192, 192, 192));
   memo.setColor(QPalette::Text, Qt::black);
-  Memo1->setPalette(memo);
-  Memo1->setPlainText(
+  credits->setPalette(memo);
+  credits->setPlainText(
       QStringLiteral("Версия программы:\n"
                      "    v 1.0\n"
                      "\n"
@@ -76,16 +76,16 @@ TFOProgramme::TFOProgramme(DesktopPort& desktop, QWidget* parent) : QDialog(pare
     label->setPalette(p);
     return label;
   };
-  Label1 = link(kWebAddress, 185);
-  Label1->setObjectName(QStringLiteral("Label1"));
-  Label2 = link(QStringLiteral("Написать письмо >>>"), 201);
-  Label2->setObjectName(QStringLiteral("Label2"));
-  connect(Label1, &ClickLabel::clicked, this, &TFOProgramme::Label1Click);
-  connect(Label2, &ClickLabel::clicked, this, &TFOProgramme::Label2Click);
+  webLink = link(kWebAddress, 185);
+  webLink->setObjectName(QStringLiteral("Label1"));
+  mailLink = link(QStringLiteral("Написать письмо >>>"), 201);
+  mailLink->setObjectName(QStringLiteral("Label2"));
+  connect(webLink, &ClickLabel::clicked, this, &AboutBox::openWebPage);
+  connect(mailLink, &ClickLabel::clicked, this, &AboutBox::writeMail);
 }
 
-void TFOProgramme::Label1Click() { desktop_.openUrl(QStringLiteral("http://") + Label1->text()); }
+void AboutBox::openWebPage() { desktop_.openUrl(QStringLiteral("http://") + webLink->text()); }
 
-void TFOProgramme::Label2Click() { desktop_.openUrl(QStringLiteral("mailto:") + kMailAddress); }
+void AboutBox::writeMail() { desktop_.openUrl(QStringLiteral("mailto:") + kMailAddress); }
 
 }  // namespace klebony

@@ -1,4 +1,4 @@
-#include "fgame.h"
+#include "game_window.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -13,16 +13,17 @@
 #include <QTimer>
 
 #include "assets.h"
+#include "board_cells.h"
 #include "board_draw.h"
+#include "characteristics_panel.h"
 #include "commands.h"
 #include "fonts.h"
 #include "game_menu.h"
 #include "help_panel.h"
 #include "image_box.h"
 #include "mutation.h"
-#include "panel4.h"
 #include "rules.h"
-#include "status_area.h"
+#include "status_lines.h"
 
 namespace klebony {
 
@@ -51,10 +52,10 @@ bool isKey(const QKeyEvent* e, Qt::Key latin, char32_t cyrillic) {
 }  // namespace
 
 // Everything the window holds; it also presents the rules' outcomes.
-struct FGame::Parts : Outcomes {
-  Parts(FGame* window, Game& g, const Ports& p) : q(window), game(g), ports(p) {}
+struct GameWindow::Parts : Outcomes {
+  Parts(GameWindow* window, Game& g, const Ports& p) : q(window), game(g), ports(p) {}
 
-  FGame* q;
+  GameWindow* q;
   Game& game;
   Ports ports;
 
@@ -63,22 +64,22 @@ struct FGame::Parts : Outcomes {
   AnimatedSprite hoverMarker;
   AnimatedSprite heart;
 
-  QFrame* Panel = nullptr;
-  QFrame* Panel1 = nullptr;
-  ImageBox* GameBox = nullptr;
-  HelpPanel* PHelp = nullptr;
-  QPushButton* HOD = nullptr;
-  StatusLines* Panel2 = nullptr;
-  QFrame* Panel3 = nullptr;
-  ImageBox* SerdceBox = nullptr;
-  ImageBox* SerdceBox2 = nullptr;
-  Panel4* panel4 = nullptr;
-  CreditsBar* StatusBar1 = nullptr;
+  QFrame* clientFrame = nullptr;  // the sunken panel that holds everything
+  QFrame* boardFrame = nullptr;
+  ImageBox* boardView = nullptr;
+  HelpPanel* helpPanel = nullptr;
+  QPushButton* turnButton = nullptr;
+  StatusLines* statusLines = nullptr;
+  QFrame* titlePanel = nullptr;
+  ImageBox* rightHeart = nullptr;
+  ImageBox* leftHeart = nullptr;
+  CharacteristicsPanel* panel = nullptr;
+  CreditsBar* creditsBar = nullptr;
   GameMenu menu;
 
-  QTimer* Tim_Game = nullptr;
-  QTimer* T1 = nullptr;
-  QTimer* T2 = nullptr;
+  QTimer* boardTimer = nullptr;
+  QTimer* upperStatusTimer = nullptr;
+  QTimer* lowerStatusTimer = nullptr;
 
   QEventLoop* modalLoop = nullptr;
   int handlerDepth = 0;
@@ -106,7 +107,7 @@ struct FGame::Parts : Outcomes {
   void finishShowing() {
     if (!endRequested) return;
     endRequested = false;
-    Tim_Game->stop();
+    boardTimer->stop();
     q->hide();
     if (modalLoop) modalLoop->exit(0);
   }
@@ -114,12 +115,13 @@ struct FGame::Parts : Outcomes {
   // FormActivate: a new game while none is set up, then the board timer.
   void formActivate() {
     if (endRequested || !q->isVisible()) return;
-    handle([this] { activateGameWindow(game); });
-    if (!endRequested) Tim_Game->start();
+    handle([this] { enterGame(game); });
+    if (!endRequested) boardTimer->start();
   }
 
   void showLines() {
-    Panel2->setLines(QString::fromStdString(game.window.h1), QString::fromStdString(game.window.h2));
+    statusLines->setLines(QString::fromStdString(game.window.upperStatus),
+                          QString::fromStdString(game.window.lowerStatus));
   }
 
   // ---- Outcomes
@@ -130,26 +132,26 @@ struct FGame::Parts : Outcomes {
     if (ports.messages) ports.messages->message(q, QString::fromStdString(text));
   }
   void statusShown(const std::string&) override { showLines(); }
-  void statusTimer(StatusTimer timer, bool running) override {
-    QTimer* t = timer == StatusTimer::T1 ? T1 : T2;
+  void statusTimer(StatusLine timer, bool running) override {
+    QTimer* t = timer == StatusLine::Upper ? upperStatusTimer : lowerStatusTimer;
     if (running)
       t->start();
     else
       t->stop();
   }
-  void statusCleared(StatusTimer) override { showLines(); }
+  void statusCleared(StatusLine) override { showLines(); }
   void endGame() override {
-    Tim_Game->stop();
+    boardTimer->stop();
     endRequested = true;
     if (handlerDepth == 0) postFinish();
   }
-  void panelChanged() override { panel4->apply(game.window.panel); }
+  void panelChanged() override { panel->apply(game.window.panel); }
   void controlsChanged() override {
     const WindowState& w = game.window;
-    HOD->setText(QString::fromStdString(w.hodCaption));
-    HOD->setEnabled(w.hodEnabled);
-    panel4->setBMutCaption(QString::fromStdString(w.bmutCaption));
-    PHelp->setVisible(w.helpVisible);
+    turnButton->setText(QString::fromStdString(w.turnButtonCaption));
+    turnButton->setEnabled(w.turnButtonEnabled);
+    panel->setMutationButtonCaption(QString::fromStdString(w.mutationButtonCaption));
+    helpPanel->setVisible(w.helpVisible);
   }
 
   void build();
@@ -160,64 +162,64 @@ struct FGame::Parts : Outcomes {
   void load();
 };
 
-void FGame::Parts::build() {
+void GameWindow::Parts::build() {
   auto* client = new QWidget(q);
   client->setObjectName(QStringLiteral("Client"));
   client->setFixedSize(792, 502);
   q->setCentralWidget(client);
 
-  Panel = panelFrame(client, "Panel", QRect(0, 0, 792, 483), QFrame::Sunken);
-  StatusBar1 = new CreditsBar(client);
-  StatusBar1->move(0, 483);
+  clientFrame = panelFrame(client, "Panel", QRect(0, 0, 792, 483), QFrame::Sunken);
+  creditsBar = new CreditsBar(client);
+  creditsBar->move(0, 483);
 
   buildBoardSide();
   buildRightSide();
 
-  Tim_Game = new QTimer(q);
-  Tim_Game->setObjectName(QStringLiteral("Tim_Game"));
-  Tim_Game->setInterval(40);
-  T1 = new QTimer(q);
-  T1->setObjectName(QStringLiteral("T1"));
-  T1->setInterval(4500);
-  T1->setSingleShot(true);
-  T2 = new QTimer(q);
-  T2->setObjectName(QStringLiteral("T2"));
-  T2->setInterval(3000);
-  T2->setSingleShot(true);
+  boardTimer = new QTimer(q);
+  boardTimer->setObjectName(QStringLiteral("Tim_Game"));
+  boardTimer->setInterval(40);
+  upperStatusTimer = new QTimer(q);
+  upperStatusTimer->setObjectName(QStringLiteral("T1"));
+  upperStatusTimer->setInterval(4500);
+  upperStatusTimer->setSingleShot(true);
+  lowerStatusTimer = new QTimer(q);
+  lowerStatusTimer->setObjectName(QStringLiteral("T2"));
+  lowerStatusTimer->setInterval(3000);
+  lowerStatusTimer->setSingleShot(true);
 
   menu = buildGameMenu(q->menuBar());
   connectCommands();
 }
 
-void FGame::Parts::buildBoardSide() {
+void GameWindow::Parts::buildBoardSide() {
   const Assets& assets = Assets::get();
-  Panel1 = panelFrame(Panel, "Panel1", QRect(4, 4, 448, 448), QFrame::Sunken);
-  Panel1->setLineWidth(2);
+  boardFrame = panelFrame(clientFrame, "Panel1", QRect(4, 4, 448, 448), QFrame::Sunken);
+  boardFrame->setLineWidth(2);
 
-  GameBox = new ImageBox(QSize(kBoardPixels, kBoardPixels), Panel1);
-  GameBox->setObjectName(QStringLiteral("GameBox"));
-  GameBox->move(6, 6);
-  GameBox->setMouseTracking(true);
-  GameBox->setCursor(assets.CURSMIC);
+  boardView = new ImageBox(QSize(kBoardPixels, kBoardPixels), boardFrame);
+  boardView->setObjectName(QStringLiteral("GameBox"));
+  boardView->move(6, 6);
+  boardView->setMouseTracking(true);
+  boardView->setCursor(assets.boardCursor);
 
-  PHelp = new HelpPanel(Panel1);
-  PHelp->move(48, 20);
-  PHelp->hide();
+  helpPanel = new HelpPanel(boardFrame);
+  helpPanel->move(48, 20);
+  helpPanel->hide();
 
-  Panel2 = new StatusLines(Panel);
-  Panel2->move(4, 452);
+  statusLines = new StatusLines(clientFrame);
+  statusLines->move(4, 452);
 
-  HOD = new QPushButton(QString::fromStdString(game.window.hodCaption), Panel);
-  HOD->setObjectName(QStringLiteral("HOD"));
-  HOD->setGeometry(456, 456, 109, 19);
-  HOD->setFont(gameFont(13, true));
-  HOD->setCursor(assets.CURSPOLE);
+  turnButton = new QPushButton(QString::fromStdString(game.window.turnButtonCaption), clientFrame);
+  turnButton->setObjectName(QStringLiteral("HOD"));
+  turnButton->setGeometry(456, 456, 109, 19);
+  turnButton->setFont(gameFont(13, true));
+  turnButton->setCursor(assets.buttonCursor);
 }
 
-void FGame::Parts::buildRightSide() {
+void GameWindow::Parts::buildRightSide() {
   const Assets& assets = Assets::get();
-  Panel3 = panelFrame(Panel, "Panel3", QRect(452, 4, 337, 44), QFrame::Raised);
-  auto* title = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), Panel3);
+  titlePanel = panelFrame(clientFrame, "Panel3", QRect(452, 4, 337, 44), QFrame::Raised);
+  auto* title = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), titlePanel);
   title->setObjectName(QStringLiteral("Panel3Caption"));
   title->setFont(gameFont(24, true));
   QPalette blue = title->palette();
@@ -225,64 +227,68 @@ void FGame::Parts::buildRightSide() {
   title->setPalette(blue);
   title->setAlignment(Qt::AlignCenter);
   title->setGeometry(1, 1, 335, 42);
-  SerdceBox2 = new ImageBox(QSize(32, 32), Panel3);
-  SerdceBox2->setObjectName(QStringLiteral("SerdceBox2"));
-  SerdceBox2->move(16, 4);
-  SerdceBox = new ImageBox(QSize(32, 32), Panel3);
-  SerdceBox->setObjectName(QStringLiteral("SerdceBox"));
-  SerdceBox->move(285, 4);
+  leftHeart = new ImageBox(QSize(32, 32), titlePanel);
+  leftHeart->setObjectName(QStringLiteral("SerdceBox2"));
+  leftHeart->move(16, 4);
+  rightHeart = new ImageBox(QSize(32, 32), titlePanel);
+  rightHeart->setObjectName(QStringLiteral("SerdceBox"));
+  rightHeart->move(285, 4);
 
-  panel4 = new Panel4(Panel);
-  panel4->move(451, 48);
-  panel4->bmut()->setCursor(assets.CURSPOLE);
+  panel = new CharacteristicsPanel(clientFrame);
+  panel->move(451, 48);
+  panel->mutationButton()->setCursor(assets.buttonCursor);
 }
 
-void FGame::Parts::connectCommands() {
-  QObject::connect(Tim_Game, &QTimer::timeout, q, &FGame::Tim_GameTimer);
-  QObject::connect(T1, &QTimer::timeout, q, [this] { handle([this] { T1Timer(game); }); });
-  QObject::connect(T2, &QTimer::timeout, q, [this] { handle([this] { T2Timer(game); }); });
+void GameWindow::Parts::connectCommands() {
+  QObject::connect(boardTimer, &QTimer::timeout, q, &GameWindow::drawingStep);
+  QObject::connect(upperStatusTimer, &QTimer::timeout, q,
+                   [this] { handle([this] { upperStatusExpired(game); }); });
+  QObject::connect(lowerStatusTimer, &QTimer::timeout, q,
+                   [this] { handle([this] { lowerStatusExpired(game); }); });
 
-  QObject::connect(GameBox, &ImageBox::pointerMoved, q,
-                   [this](int x, int y) { handle([&] { GameBoxMouseMove(game, x, y); }); });
-  QObject::connect(GameBox, &ImageBox::pointerPressed, q,
-                   [this](int x, int y) { handle([&] { GameBoxMouseDown(game, x, y); }); });
+  QObject::connect(boardView, &ImageBox::pointerMoved, q, [this](int px, int py) {
+    if (const auto cell = cellAtPixel(px, py)) handle([&] { inspectCell(game, cell->x, cell->y); });
+  });
+  QObject::connect(boardView, &ImageBox::pointerPressed, q, [this](int px, int py) {
+    if (const auto cell = cellAtPixel(px, py)) handle([&] { reachForCell(game, cell->x, cell->y); });
+  });
 
   auto hodClick = [this] { handle([this] { endTurn(game); }); };
   auto mutClick = [this] { handle([this] { toggleMutationMode(game); }); };
-  auto menuClick = [this] { handle([this] { N2Click(game); }); };
-  auto helpClick = [this] { handle([this] { N10Click(game); }); };
-  QObject::connect(HOD, &QPushButton::clicked, q, hodClick);
-  QObject::connect(panel4, &Panel4::bmutClicked, q, mutClick);
-  QObject::connect(PHelp->closeButton(), &QPushButton::clicked, q,
-                   [this] { handle([this] { BEndHelpClick(game); }); });
-  QObject::connect(panel4, &Panel4::captionHovered, q,
-                   [this](int n) { handle([&] { onCaptionHover(game, n); }); });
-  QObject::connect(panel4, &Panel4::captionClicked, q,
-                   [this](int n) { handle([&] { onCaptionClick(game, n); }); });
+  auto menuClick = [this] { handle([this] { returnToMenu(game); }); };
+  auto helpClick = [this] { handle([this] { toggleHelp(game); }); };
+  QObject::connect(turnButton, &QPushButton::clicked, q, hodClick);
+  QObject::connect(panel, &CharacteristicsPanel::mutationButtonClicked, q, mutClick);
+  QObject::connect(helpPanel->closeButton(), &QPushButton::clicked, q,
+                   [this] { handle([this] { closeHelp(game); }); });
+  QObject::connect(panel, &CharacteristicsPanel::itemHovered, q,
+                   [this](PanelItem item) { handle([&] { hoverPanelItem(game, item); }); });
+  QObject::connect(panel, &CharacteristicsPanel::itemClicked, q,
+                   [this](PanelItem item) { handle([&] { clickPanelItem(game, item); }); });
 
-  QObject::connect(menu.MOpen, &QAction::triggered, q, [this] { handle([this] { load(); }); });
-  QObject::connect(menu.MSave, &QAction::triggered, q, [this] { handle([this] { save(); }); });
-  QObject::connect(menu.N2, &QAction::triggered, q, menuClick);
-  QObject::connect(menu.N4, &QAction::triggered, q, &FGame::quitRequested);
-  QObject::connect(menu.N6, &QAction::triggered, q, mutClick);
-  QObject::connect(menu.N8, &QAction::triggered, q, hodClick);
-  QObject::connect(menu.N10, &QAction::triggered, q, helpClick);
-  QObject::connect(menu.N12, &QAction::triggered, q, &FGame::aboutRequested);
+  QObject::connect(menu.load, &QAction::triggered, q, [this] { handle([this] { load(); }); });
+  QObject::connect(menu.save, &QAction::triggered, q, [this] { handle([this] { save(); }); });
+  QObject::connect(menu.backToMenu, &QAction::triggered, q, menuClick);
+  QObject::connect(menu.quit, &QAction::triggered, q, &GameWindow::quitRequested);
+  QObject::connect(menu.mutation, &QAction::triggered, q, mutClick);
+  QObject::connect(menu.endTurn, &QAction::triggered, q, hodClick);
+  QObject::connect(menu.help, &QAction::triggered, q, helpClick);
+  QObject::connect(menu.about, &QAction::triggered, q, &GameWindow::aboutRequested);
 }
 
-void FGame::Parts::save() {
+void GameWindow::Parts::save() {
   if (!ports.files) return;
   const std::optional<QString> path = ports.files->savePath(q);
   if (path) MSaveClick(game, QFile::encodeName(*path).toStdString());
 }
 
-void FGame::Parts::load() {
+void GameWindow::Parts::load() {
   if (!ports.files) return;
   const std::optional<QString> path = ports.files->openPath(q);
   if (path) MOpenClick(game, QFile::encodeName(*path).toStdString());
 }
 
-FGame::FGame(Game& game, const Ports& ports, QWidget* parent)
+GameWindow::GameWindow(Game& game, const Ports& ports, QWidget* parent)
     : QMainWindow(parent), d(new Parts(this, game, ports)) {
   setObjectName(QStringLiteral("FGame"));
   setWindowTitle(QStringLiteral("Игра - КЛЕБОНЫ (версия 1.0)"));
@@ -299,11 +305,11 @@ FGame::FGame(Game& game, const Ports& ports, QWidget* parent)
   d->boardImage.fill(Qt::black);
   d->heartImage = QImage(32, 32, QImage::Format_RGB32);
   d->heartImage.fill(kSilver);
-  d->hoverMarker.sprites = cutFrames(assets.Im_vyd, kMarkerFrames, kCellPixels, kCellPixels);
-  d->heart.sprites = cutFrames(assets.Im_s, kHeartFrames, 32, 32);
-  d->GameBox->present(d->boardImage);
-  d->SerdceBox->present(d->heartImage);
-  d->SerdceBox2->present(d->heartImage);
+  d->hoverMarker.sprites = cutFrames(assets.markerSheet, kMarkerFrames, kCellPixels, kCellPixels);
+  d->heart.sprites = cutFrames(assets.heartSheet, kHeartFrames, 32, 32);
+  d->boardView->present(d->boardImage);
+  d->rightHeart->present(d->heartImage);
+  d->leftHeart->present(d->heartImage);
 
   // The window shows what the game state says until the rules report changes.
   d->controlsChanged();
@@ -312,13 +318,13 @@ FGame::FGame(Game& game, const Ports& ports, QWidget* parent)
   game.outcomes = d.get();
 }
 
-FGame::~FGame() {
+GameWindow::~GameWindow() {
   // The game outlives its window in tests: leave it with outcomes that go nowhere.
   static Outcomes nowhere;
   if (d->game.outcomes == d.get()) d->game.outcomes = &nowhere;
 }
 
-void FGame::showModal() {
+void GameWindow::showModal() {
   d->endRequested = false;
   setWindowModality(Qt::ApplicationModal);
   adjustSize();
@@ -333,31 +339,31 @@ void FGame::showModal() {
   d->modalLoop = &loop;
   if (isVisible()) loop.exec(QEventLoop::DialogExec);
   d->modalLoop = nullptr;
-  d->Tim_Game->stop();
+  d->boardTimer->stop();
   hide();
 }
 
-void FGame::Tim_GameTimer() {
+void GameWindow::drawingStep() {
   const Assets& assets = Assets::get();
   Game& game = d->game;
-  drawCells(game.world, game.random, assets.Im_m, d->boardImage);
+  drawCells(game.world, game.random, assets.organismSheet, d->boardImage);
   // The marker goes over whatever lies there, hidden cells included.
   d->hoverMarker.px = game.window.hoverX * kCellPixels;
   d->hoverMarker.py = game.window.hoverY * kCellPixels;
   drawAndStep(d->hoverMarker, d->boardImage);
-  d->GameBox->present(d->boardImage);
+  d->boardView->present(d->boardImage);
 
   d->heartImage.fill(kSilver);
   drawAndStep(d->heart, d->heartImage);
-  d->SerdceBox->present(d->heartImage);
-  d->SerdceBox2->present(d->heartImage);
+  d->rightHeart->present(d->heartImage);
+  d->leftHeart->present(d->heartImage);
 }
 
-void FGame::keyPressEvent(QKeyEvent* event) {
+void GameWindow::keyPressEvent(QKeyEvent* event) {
   // HODKeyDown serves the window and its three buttons; the help text keeps its keys.
   QWidget* focus = focusWidget();
-  const bool ours = !focus || focus == this || focus == d->HOD || focus == d->panel4->bmut() ||
-                    focus == d->PHelp->closeButton();
+  const bool ours = !focus || focus == this || focus == d->turnButton ||
+                    focus == d->panel->mutationButton() || focus == d->helpPanel->closeButton();
   if (!ours || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
     QMainWindow::keyPressEvent(event);
     return;
@@ -374,7 +380,7 @@ void FGame::keyPressEvent(QKeyEvent* event) {
     handled = true;
   }
   if (event->key() == Qt::Key_Delete) {
-    d->handle([&] { N2Click(game); });
+    d->handle([&] { returnToMenu(game); });
     handled = true;
   }
   if (event->key() == Qt::Key_Escape) {
@@ -382,7 +388,7 @@ void FGame::keyPressEvent(QKeyEvent* event) {
     handled = true;
   }
   if (event->key() == Qt::Key_F1) {
-    d->handle([&] { N10Click(game); });
+    d->handle([&] { toggleHelp(game); });
     handled = true;
   }
   if (handled)
@@ -391,7 +397,7 @@ void FGame::keyPressEvent(QKeyEvent* event) {
     QMainWindow::keyPressEvent(event);
 }
 
-void FGame::closeEvent(QCloseEvent* event) {
+void GameWindow::closeEvent(QCloseEvent* event) {
   // The close box returns to the start screen, like "Меню".
   if (d->handlerDepth > 0) {
     d->endGame();
@@ -403,13 +409,13 @@ void FGame::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-void FGame::showEvent(QShowEvent* event) {
+void GameWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Not every platform activates a window on showing (offscreen does not).
   d->formActivate();
 }
 
-void FGame::changeEvent(QEvent* event) {
+void GameWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) d->formActivate();
 }

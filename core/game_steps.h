@@ -1,5 +1,5 @@
 #pragma once
-// Steps shared by the new game, the end of turn and loading.
+// Steps shared by the new game, the end of turn, loading and the mutation mode.
 #include <cstdint>
 #include <string>
 
@@ -10,8 +10,9 @@ struct World;
 
 // "Ход " and the number of the turn in play; 64 bits so that a loaded
 // INT32_MAX still reads one more.
-std::string hodCaption(int32_t turn);
-// Mutation mode off, BMut "Мутация +", HOD enabled: a new or loaded game.
+std::string turnButtonCaption(int32_t turn);
+// Mutation mode off: the mutation button reads "Мутация +", the turn button
+// is enabled again. A new or loaded game, or the mode left.
 void resetMutationControls(Game& game);
 // True when none of the four computer organisms is alive.
 bool allOpponentsGone(const World& world);

@@ -14,11 +14,11 @@ namespace klebony {
 struct Assets;
 class SoundPort;
 
-class Tmenu_klebon : public QWidget {
+class StartScreen : public QWidget {
   Q_OBJECT
  public:
   // Its creation seeds the game's random source and sets up the background.
-  Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, QWidget* parent = nullptr);
+  StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWidget* parent = nullptr);
 
   // What "Игра" and "Настройки" show modally; set once the other windows exist.
   void setGameWindow(std::function<void()> showModal) { showGame_ = std::move(showModal); }
@@ -29,15 +29,15 @@ class Tmenu_klebon : public QWidget {
   void quitFromGame();
 
   MenuBackground& background() { return background_; }
-  QTimer Timer;
-  QPushButton* BNewGame = nullptr;
-  QPushButton* BNastroiki = nullptr;
-  QPushButton* BExit = nullptr;
+  QTimer animationTimer;
+  QPushButton* playButton = nullptr;
+  QPushButton* nameButton = nullptr;
+  QPushButton* quitButton = nullptr;
 
-  void TimerTimer();
-  void BNewGameClick();
-  void BNastroikiClick();
-  void BExitClick();
+  void animationStep();
+  void playGame();
+  void showNameDialog();
+  void quit();
 
  signals:
   // The first frame reached the screen (start-up measures it, sounds load after it).

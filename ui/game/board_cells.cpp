@@ -1,0 +1,12 @@
+#include "board_cells.h"
+
+#include "world.h"
+
+namespace klebony {
+
+std::optional<CellPosition> cellAtPixel(int px, int py) {
+  if (px < 0 || py < 0 || px >= kBoardPixels || py >= kBoardPixels) return std::nullopt;
+  return CellPosition{px / kCellPixels, py / kCellPixels};
+}
+
+}  // namespace klebony

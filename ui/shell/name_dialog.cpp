@@ -1,0 +1,43 @@
+#include "name_dialog.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "cp1251.h"
+#include "game.h"
+
+namespace klebony {
+
+QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const {
+  const QList<uint> chars = input.toUcs4();
+  if (chars.size() > kNameMaxLength) return Invalid;
+  for (uint c : chars)
+    if (!nameCharacterAllowed(static_cast<char32_t>(c))) return Invalid;
+  return Acceptable;
+}
+
+NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
+  setWindowTitle(QStringLiteral("Введите свое имя:"));
+  setFixedSize(216, 64);
+  setModal(true);
+
+  nameEdit = new QLineEdit(this);
+  nameEdit->setObjectName(QStringLiteral("EName"));
+  nameEdit->setGeometry(28, 4, 161, 24);
+  // Every allowed character is one UTF-16 unit, so this limit counts characters.
+  nameEdit->setMaxLength(kNameMaxLength);
+  nameEdit->setValidator(new NameValidator(nameEdit));
+  nameEdit->setText(QString::fromStdString(game_.window.playerName));
+  connect(nameEdit, &QLineEdit::textChanged, this,
+          [this](const QString& text) { game_.window.playerName = text.toStdString(); });
+
+  okButton = new QPushButton(QStringLiteral("Ок!"), this);
+  okButton->setObjectName(QStringLiteral("Button1"));
+  okButton->setGeometry(76, 36, 75, 20);
+  okButton->setDefault(true);
+  connect(okButton, &QPushButton::clicked, this, &NameDialog::confirm);
+}
+
+void NameDialog::confirm() { accept(); }
+
+}  // namespace klebony
