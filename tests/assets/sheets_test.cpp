@@ -4,6 +4,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
+#include <numbers>
 #include <string>
 
 #include "colour.h"
@@ -141,6 +142,25 @@ TEST(OrganismSheet, StripsStayApartForNormalAndDeuteranopicEyes) {
         EXPECT_GE(d, deuteranope ? 20.0 : 22.0)
             << "rows " << a * 24 << " and " << b * 24 << (deuteranope ? " under deuteranopia" : "");
       }
+}
+
+// Regression: Акиус (row 48) was faint on the black fog, and Зеномиус (orange, row 24) and
+// Уренус (brown, row 96) were told apart only by a close look.
+TEST(OrganismSheet, AkiusStandsOutOnTheFogAndOrangeIsNotBrown) {
+  const Image m = loadSheet("Im_m.png");
+  auto hue = [](const Lab& c) { return std::atan2(c.b, c.a) * 180 / std::numbers::pi; };
+  const Lab freeCell = stripColour(m, 0, false), orange = stripColour(m, 24, false),
+            akius = stripColour(m, 48, false), brown = stripColour(m, 96, false);
+  for (int row = 24; row < 144; row += 24)
+    EXPECT_GE(stripColour(m, row, false).L, 45.0) << "row " << row << " is faint on black";
+  EXPECT_GE(akius.L, 50.0);
+  // Still a dark green: a green hue, and clearly darker than the free cell.
+  EXPECT_GT(hue(akius), 110.0);
+  EXPECT_LT(hue(akius), 170.0);
+  EXPECT_LE(akius.L, freeCell.L - 10);
+  // Orange lighter and yellower, brown darker and redder, so they part at a glance.
+  EXPECT_GE(orange.L - brown.L, 20.0);
+  EXPECT_GE(hue(orange) - hue(brown), 15.0);
 }
 
 TEST(DeuteranopiaSimulation, KeepsGreysAndMergesRedWithGreen) {

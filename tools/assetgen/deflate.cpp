@@ -1,5 +1,7 @@
 // Deflate with fixed Huffman codes and greedy LZ77 matching: plenty for
-// small pixel art, and fully determined by this code.
+// small pixel art, and fully determined by this code (the checksum is zlib's).
+#include <zlib.h>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -69,15 +71,6 @@ void match(BitWriter& w, int length, int distance) {
   w.bits(distance - kDistBase[di], kDistExtra[di]);
 }
 
-std::uint32_t adler32(const Bytes& data) {
-  std::uint32_t a = 1, b = 0;
-  for (std::uint8_t byte : data) {
-    a = (a + byte) % 65521;
-    b = (b + a) % 65521;
-  }
-  return (b << 16) | a;
-}
-
 }  // namespace
 
 Bytes zlibCompress(const Bytes& data) {
@@ -127,7 +120,7 @@ Bytes zlibCompress(const Bytes& data) {
   }
   literalOrLength(w, 256);
   w.finish();
-  const std::uint32_t sum = adler32(data);
+  const auto sum = static_cast<std::uint32_t>(adler32_z(adler32_z(0, nullptr, 0), data.data(), data.size()));
   for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(sum >> shift));
   return out;
 }

@@ -137,14 +137,14 @@ BodyPalette stripPalette(int strip) {
     case 0:  // free cell: a fresh, slightly bluish green, apart from the olive of the organisms
       return {rgb(40, 140, 105), rgb(65, 180, 135), rgb(110, 220, 175), rgb(170, 242, 210),
               rgb(235, 255, 245)};
-    case 1:  // Зеномиус: orange
-      return {rgb(170, 70, 0), rgb(225, 105, 0), rgb(255, 145, 25), rgb(255, 190, 90), rgb(255, 240, 200)};
-    case 2:  // Акиус: dark green
-      return {rgb(8, 60, 42), rgb(18, 90, 62), rgb(30, 122, 85), rgb(70, 162, 115), rgb(150, 208, 175)};
+    case 1:  // Зеномиус: a light, yellowish orange, well above the brown
+      return {rgb(215, 110, 0), rgb(250, 145, 20), rgb(255, 180, 55), rgb(255, 212, 120), rgb(255, 245, 210)};
+    case 2:  // Акиус: dark grass green, bright enough to stand out on the black fog
+      return {rgb(32, 90, 5), rgb(52, 125, 8), rgb(80, 160, 15), rgb(125, 195, 40), rgb(200, 235, 130)};
     case 3:  // the player: blue
       return {rgb(20, 40, 150), rgb(40, 80, 215), rgb(70, 130, 255), rgb(130, 180, 255), rgb(215, 235, 255)};
-    case 4:  // Уренус: brown
-      return {rgb(100, 45, 10), rgb(140, 72, 25), rgb(180, 105, 45), rgb(212, 150, 85), rgb(240, 205, 160)};
+    case 4:  // Уренус: a darker, reddish brown, apart from the orange in hue and lightness
+      return {rgb(90, 44, 30), rgb(126, 66, 46), rgb(158, 93, 68), rgb(190, 128, 98), rgb(233, 204, 180)};
     default:  // Свиус: pale yellow
       return {rgb(170, 160, 90), rgb(215, 205, 120), rgb(245, 238, 160), rgb(255, 252, 205),
               rgb(255, 255, 245)};

@@ -2,7 +2,6 @@
 
 #include <zlib.h>
 
-#include <array>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,12 +17,16 @@ std::uint32_t get32(const std::uint8_t* p) {
   return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | p[3];
 }
 
+std::uint32_t chunkCrc(const std::uint8_t* typeAndBody, size_t n) {
+  return static_cast<std::uint32_t>(crc32_z(crc32_z(0, nullptr, 0), typeAndBody, n));
+}
+
 void chunk(Bytes& out, const char* type, const Bytes& body) {
   put32(out, static_cast<std::uint32_t>(body.size()));
   const size_t start = out.size();
   out.insert(out.end(), type, type + 4);
   out.insert(out.end(), body.begin(), body.end());
-  put32(out, crc32(out.data() + start, out.size() - start));
+  put32(out, chunkCrc(out.data() + start, out.size() - start));
 }
 
 int paeth(int a, int b, int c) {
@@ -67,21 +70,6 @@ void unfilterRow(int type, std::uint8_t* row, const std::uint8_t* prior, int len
 }
 
 }  // namespace
-
-std::uint32_t crc32(const std::uint8_t* data, size_t n, std::uint32_t crc) {
-  static const std::array<std::uint32_t, 256> table = [] {
-    std::array<std::uint32_t, 256> t{};
-    for (std::uint32_t i = 0; i < 256; ++i) {
-      std::uint32_t c = i;
-      for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-      t[i] = c;
-    }
-    return t;
-  }();
-  crc = ~crc;
-  for (size_t i = 0; i < n; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-  return ~crc;
-}
 
 Bytes encodePng(const Image& img, PngKind kind) {
   const int bpp = kind == PngKind::Rgba ? 4 : 3;
@@ -143,7 +131,7 @@ std::optional<Image> decodePng(const Bytes& file) {
     if (length > file.size() - pos - 12) return std::nullopt;
     const std::uint8_t* type = &file[pos + 4];
     const std::uint8_t* body = &file[pos + 8];
-    if (crc32(type, length + 4) != get32(body + length)) return std::nullopt;
+    if (chunkCrc(type, length + 4) != get32(body + length)) return std::nullopt;
     if (std::memcmp(type, "IHDR", 4) == 0) {
       if (length != 13 || body[8] != 8 || body[10] != 0 || body[11] != 0 || body[12] != 0)
         return std::nullopt;

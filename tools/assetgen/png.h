@@ -1,7 +1,8 @@
 #pragma once
 // PNG files written by our own small deflate coder, so the committed bytes
 // never depend on the zlib version of the machine that made them. Reading
-// goes through zlib, which doubles as a check that the streams are valid.
+// goes through zlib, which doubles as a check that the streams are valid; the
+// checksums are zlib's too, since the formats fix their values.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,6 +21,5 @@ Bytes encodePng(const Image& img, PngKind kind);
 std::optional<Image> decodePng(const Bytes& file);
 
 Bytes zlibCompress(const Bytes& data);
-std::uint32_t crc32(const std::uint8_t* data, size_t n, std::uint32_t crc = 0);
 
 }  // namespace assetgen

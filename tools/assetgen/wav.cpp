@@ -1,6 +1,6 @@
 #include "wav.h"
 
-#include <cstring>
+#include "wav_header.h"
 
 namespace assetgen {
 
@@ -15,7 +15,6 @@ void put32(Bytes& out, std::uint32_t v) {
   put16(out, v >> 16);
 }
 std::uint32_t get16(const std::uint8_t* p) { return p[0] | (p[1] << 8); }
-std::uint32_t get32(const std::uint8_t* p) { return get16(p) | (get16(p + 2) << 16); }
 
 }  // namespace
 
@@ -40,31 +39,19 @@ Bytes encodeWav(const Pcm& pcm) {
 }
 
 std::optional<Pcm> decodeWav(const Bytes& file) {
-  if (file.size() < 12 || std::memcmp(file.data(), "RIFF", 4) != 0 || std::memcmp(&file[8], "WAVE", 4) != 0)
+  const auto h = klebony::readWavHeader(file);
+  // Only files like our own: the RIFF size agrees, plain 16-bit PCM, and every sample is there.
+  if (!h || h->riffSize != file.size() - 8 || h->format != klebony::WavFormat::Pcm ||
+      h->bitsPerSample != 16 || h->dataBytes != h->claimedDataBytes)
     return std::nullopt;
-  if (get32(&file[4]) != file.size() - 8) return std::nullopt;
   Pcm pcm;
-  bool haveFormat = false;
-  size_t pos = 12;
-  while (pos + 8 <= file.size()) {
-    const std::uint32_t length = get32(&file[pos + 4]);
-    const std::uint8_t* body = &file[pos + 8];
-    if (length > file.size() - pos - 8) return std::nullopt;
-    if (std::memcmp(&file[pos], "fmt ", 4) == 0) {
-      if (length < 16 || get16(body) != 1) return std::nullopt;
-      pcm.channels = static_cast<int>(get16(body + 2));
-      pcm.sampleRate = static_cast<int>(get32(body + 4));
-      pcm.bitsPerSample = static_cast<int>(get16(body + 14));
-      haveFormat = true;
-    } else if (std::memcmp(&file[pos], "data", 4) == 0) {
-      if (!haveFormat || pcm.bitsPerSample != 16) return std::nullopt;
-      for (std::uint32_t i = 0; i + 1 < length; i += 2)
-        pcm.samples.push_back(static_cast<std::int16_t>(get16(body + i)));
-      return pcm;
-    }
-    pos += 8 + length + (length & 1);
-  }
-  return std::nullopt;
+  pcm.channels = h->channels;
+  pcm.sampleRate = static_cast<int>(h->sampleRate);
+  pcm.bitsPerSample = h->bitsPerSample;
+  const std::uint8_t* data = file.data() + h->dataOffset;
+  for (std::uint64_t i = 0; i + 1 < h->dataBytes; i += 2)
+    pcm.samples.push_back(static_cast<std::int16_t>(get16(data + i)));
+  return pcm;
 }
 
 }  // namespace assetgen

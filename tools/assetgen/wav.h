@@ -19,7 +19,7 @@ struct Pcm {
 };
 
 Bytes encodeWav(const Pcm& pcm);
-// Reads RIFF/WAVE with a PCM "fmt " chunk; nullopt for any other layout.
+// Reads our own kind back: RIFF/WAVE, 16-bit PCM, the data whole; nullopt for anything else.
 std::optional<Pcm> decodeWav(const Bytes& file);
 
 }  // namespace assetgen

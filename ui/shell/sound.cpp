@@ -10,9 +10,9 @@
 #include <QSoundEffect>
 #include <QTimer>
 #include <QUrl>
-#include <QtEndian>
-#include <algorithm>
-#include <cstring>
+#include <fstream>
+
+#include "wav_header.h"
 
 namespace klebony {
 
@@ -20,9 +20,6 @@ namespace {
 
 // Extra time for the effect to start after its file has loaded.
 constexpr int kStartMarginMs = 250;
-
-quint32 le32(const char* p) { return qFromLittleEndian<quint32>(p); }
-quint16 le16(const char* p) { return qFromLittleEndian<quint16>(p); }
 
 QString fileName(Sound sound) {
   // soundFile gives "Sound/X.wav"; the folder is looked up separately.
@@ -49,38 +46,11 @@ QString findSoundFolder(const QStringList& candidates) {
 }
 
 std::optional<int> wavDurationMs(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-  const qint64 fileSize = file.size();
-  char head[12];
-  if (file.read(head, 12) != 12 || std::memcmp(head, "RIFF", 4) != 0 || std::memcmp(head + 8, "WAVE", 4) != 0)
-    return std::nullopt;
-  quint32 byteRate = 0;
-  bool haveFormat = false;
-  while (true) {
-    char chunk[8];
-    if (file.read(chunk, 8) != 8) return std::nullopt;
-    const quint32 size = le32(chunk + 4);
-    const qint64 body = file.pos();
-    if (std::memcmp(chunk, "fmt ", 4) == 0) {
-      char fmt[16];
-      if (size < 16 || file.read(fmt, 16) != 16) return std::nullopt;
-      const quint16 format = le16(fmt);
-      const quint16 channels = le16(fmt + 2);
-      const quint16 bits = le16(fmt + 14);
-      byteRate = le32(fmt + 8);
-      // PCM, IEEE float or the extensible header: what QSoundEffect decodes.
-      if ((format != 1 && format != 3 && format != 0xFFFE) || channels == 0 || bits == 0 || byteRate == 0)
-        return std::nullopt;
-      haveFormat = true;
-    } else if (std::memcmp(chunk, "data", 4) == 0) {
-      if (!haveFormat) return std::nullopt;
-      // A header may claim more than the file holds; only what is there plays.
-      const qint64 bytes = std::min<qint64>(size, fileSize - body);
-      return static_cast<int>(bytes * 1000 / byteRate);
-    }
-    if (!file.seek(body + size + (size & 1))) return std::nullopt;
-  }
+  std::ifstream in(QFile::encodeName(path).toStdString(), std::ios::binary);
+  if (!in) return std::nullopt;
+  const auto header = readWavHeader(in);
+  if (!header) return std::nullopt;
+  return static_cast<int>(header->durationMs());
 }
 
 QtSoundPort::QtSoundPort(const QString& folder, QObject* parent) : QObject(parent), folder_(folder) {}
