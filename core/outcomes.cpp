@@ -1,29 +1,16 @@
 #include "outcomes.h"
 
+#include <array>
+
 namespace klebony {
 
 const char* soundFile(Sound sound) {
-  switch (sound) {
-    case Sound::NewGame:
-      return "Sound/NewGame.wav";
-    case Sound::TurnClick:
-      return "Sound/ClickHod.wav";
-    case Sound::MutationClick:
-      return "Sound/ClickMut.wav";
-    case Sound::Capture:
-      return "Sound/Zahvat.wav";
-    case Sound::Refused:
-      return "Sound/No.wav";
-    case Sound::AttackWon:
-      return "Sound/Attak.wav";
-    case Sound::AttackLost:
-      return "Sound/Smeh_2.wav";
-    case Sound::PlayerDestroyed:
-      return "Sound/Smeh_1.wav";
-    case Sound::Sabotaged:
-      return "Sound/Sabot.wav";
-  }
-  return "";
+  // In the order of the enumeration.
+  static constexpr std::array<const char*, kSoundCount> kFiles = {
+      "Sound/NewGame.wav", "Sound/ClickHod.wav", "Sound/ClickMut.wav", "Sound/Zahvat.wav", "Sound/No.wav",
+      "Sound/Attak.wav",   "Sound/Smeh_2.wav",   "Sound/Smeh_1.wav",   "Sound/Sabot.wav"};
+  const auto index = static_cast<std::size_t>(sound);
+  return index < kFiles.size() ? kFiles[index] : "";
 }
 
 }  // namespace klebony

@@ -19,13 +19,11 @@ inline constexpr int kAminoAcidCap = 900000;         // the stock after the inco
 inline constexpr int kAggressionGrowthLimit = 1301;  // aggression grows by itself up to here
 
 struct Cell {
-  int32_t owner = 0;
-  bool visible = false;
-  int32_t px = 0;
-  int32_t py = 0;
-  int32_t frame = 0;
-  int32_t tick = 0;
-  int32_t period = 0;
+  int32_t owner = 0;       // 0..3 a computer organism, 4 the player, 5 free
+  bool visible = false;    // within the player's sight: drawn, and open to the player's hand
+  int32_t px = 0, py = 0;  // the top-left pixel on the board picture
+  // The animation: the frame shown, and `tick` grows each step until it passes `period`.
+  int32_t frame = 0, tick = 0, period = 0;
   // Row of the cell's picture strip in the organism sheet; set by assignStrip
   // together with every change of owner.
   int32_t strip = 0;

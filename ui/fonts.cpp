@@ -1,5 +1,7 @@
 #include "fonts.h"
 
+#include <QLabel>
+
 namespace klebony {
 
 namespace {
@@ -20,6 +22,19 @@ QFont gameFont(int pixelHeight, bool bold) { return face(QStringLiteral("Andika"
 
 QFont monoFont(int pixelHeight, bool bold) {
   return face(QStringLiteral("DejaVu Sans Mono"), pixelHeight, bold);
+}
+
+QLabel* titleLabel(QWidget* parent, const char* objectName, const QString& text, int pixelHeight,
+                   const QColor& colour, const QRect& geometry) {
+  auto* title = new QLabel(text, parent);
+  title->setObjectName(QLatin1String(objectName));
+  title->setFont(gameFont(pixelHeight, true));
+  QPalette palette = title->palette();
+  palette.setColor(QPalette::WindowText, colour);
+  title->setPalette(palette);
+  title->setAlignment(Qt::AlignCenter);
+  title->setGeometry(geometry);
+  return title;
 }
 
 }  // namespace klebony

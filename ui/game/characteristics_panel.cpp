@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 
 #include "fonts.h"
 
@@ -24,7 +25,15 @@ int valueLeft(const PanelRow& row) {
   return info(row.item.characteristic).battleRole == BattleRole::Defence ? 210 : 156;
 }
 
-int rowTop(const PanelRow& row) { return 30 + kRowHeight * row.row; }
+constexpr int kFirstRowTop = 30;
+constexpr int kAminoAcidBoxTop = 356;
+
+// A row every 17 pixels from the top; closer when more rows must fit above
+// the amino acid box.
+int rowTop(const PanelRow& row) {
+  const int rows = static_cast<int>(panelRows().size());
+  return kFirstRowTop + std::min(kRowHeight, (kAminoAcidBoxTop - kFirstRowTop) / rows) * row.row;
+}
 
 struct LegendLine {
   int number;
@@ -103,7 +112,7 @@ CharacteristicsPanel::CharacteristicsPanel(QWidget* parent) : QFrame(parent) {
   auto* aminoBox = new QFrame(this);
   aminoBox->setObjectName(QStringLiteral("AminBox"));
   aminoBox->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  aminoBox->setGeometry(12, 356, 309, 33);
+  aminoBox->setGeometry(12, kAminoAcidBoxTop, 309, 33);
   addLabel(QStringLiteral("Label18"), QStringLiteral("АМИНОКИСЛОТ"), 20, 364, 106, bold);
   aminoAcids_ = addLabel(QStringLiteral("Lamin"), QString(), 128, 364, 97, bold);
   aminoAcids_->setAlignment(Qt::AlignCenter);

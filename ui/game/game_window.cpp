@@ -219,14 +219,8 @@ void GameWindow::Parts::buildBoardSide() {
 void GameWindow::Parts::buildRightSide() {
   const Assets& assets = Assets::get();
   titlePanel = panelFrame(clientFrame, "Panel3", QRect(452, 4, 337, 44), QFrame::Raised);
-  auto* title = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), titlePanel);
-  title->setObjectName(QStringLiteral("Panel3Caption"));
-  title->setFont(gameFont(24, true));
-  QPalette blue = title->palette();
-  blue.setColor(QPalette::WindowText, Qt::blue);
-  title->setPalette(blue);
-  title->setAlignment(Qt::AlignCenter);
-  title->setGeometry(1, 1, 335, 42);
+  titleLabel(titlePanel, "Panel3Caption", QStringLiteral("К Л Е Б О Н Ы"), 24, Qt::blue,
+             QRect(1, 1, 335, 42));
   leftHeart = new ImageBox(QSize(32, 32), titlePanel);
   leftHeart->setObjectName(QStringLiteral("SerdceBox2"));
   leftHeart->move(16, 4);

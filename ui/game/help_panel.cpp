@@ -20,14 +20,7 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
   setPalette(pal);
   setFixedSize(345, 401);
 
-  title_ = new QLabel(QStringLiteral("СПРАВКА"), this);
-  title_->setObjectName(QStringLiteral("Label29"));
-  title_->setFont(gameFont(19, true));
-  QPalette red = title_->palette();
-  red.setColor(QPalette::WindowText, Qt::red);
-  title_->setPalette(red);
-  title_->setAlignment(Qt::AlignCenter);
-  title_->setGeometry(8, 6, 329, 26);
+  title_ = titleLabel(this, "Label29", QStringLiteral("СПРАВКА"), 19, Qt::red, QRect(8, 6, 329, 26));
 
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName(QStringLiteral("Memo1"));
