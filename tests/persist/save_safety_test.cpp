@@ -172,6 +172,67 @@ class NamedOnly : public FileOps {
   int createUnnamed(int, mode_t) override { return errno = EOPNOTSUPP, -1; }
 };
 
+// Ends the process just before its n-th file operation, as a kill would.
+class DyingOps : public FileOps {
+ public:
+  DyingOps(int n, bool unnamed) : left_(n), unnamed_(unnamed) {}
+  int createUnnamed(int folder, mode_t mode) override {
+    step();
+    return unnamed_ ? FileOps::createUnnamed(folder, mode) : (errno = EOPNOTSUPP, -1);
+  }
+  int createExclusive(int folder, const std::string& name, mode_t mode) override {
+    return step(), FileOps::createExclusive(folder, name, mode);
+  }
+  ssize_t write(int fd, const char* data, size_t size) override {
+    return step(), FileOps::write(fd, data, size > 1000 ? 1000 : size);
+  }
+  int fchown(int fd, uid_t owner, gid_t group) override { return step(), FileOps::fchown(fd, owner, group); }
+  int fsync(int fd) override { return step(), FileOps::fsync(fd); }
+  int close(int fd) override { return step(), FileOps::close(fd); }
+  int link(int fd, int folder, const std::string& name) override {
+    return step(), FileOps::link(fd, folder, name);
+  }
+  int rename(int folder, const std::string& from, const std::string& to) override {
+    return step(), FileOps::rename(folder, from, to);
+  }
+
+ private:
+  void step() {
+    if (--left_ == 0) ::_exit(0);
+  }
+  int left_;
+  bool unnamed_;
+};
+
+TEST(SaveSafety, ACrashAtAnyStepLeavesTheWholeOldOrNewFileAndTheNextSaveSweepsWhatItLeft) {
+  Played played;
+  const std::string bytes = encodeSave(played.game.world).value();
+  test::TempFolder folder;
+  const std::string path = folder.file("game.klb");
+  for (const bool unnamed : {true, false}) {
+    int steps = 0;
+    for (int n = 1;; ++n) {
+      test::writeBytes(path, "old");
+      const pid_t pid = ::fork();
+      if (pid == 0) {
+        DyingOps ops(n, unnamed);
+        saveGame(played.game.world, path, ops);
+        ::_exit(1);  // got to the end
+      }
+      int status = 0;
+      ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+      ASSERT_TRUE(WIFEXITED(status));
+      const std::string held = test::readBytes(path);
+      EXPECT_TRUE(held == "old" || held == bytes) << "killed before step " << n << ", unnamed " << unnamed;
+      ASSERT_TRUE(saveGame(played.game.world, path));
+      EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.klb"}) << n << unnamed;
+      if (WEXITSTATUS(status) == 1) break;
+      steps = n;
+    }
+    EXPECT_GE(steps, 10) << "the save should have taken several steps, unnamed " << unnamed;
+  }
+}
+
 TEST(SaveSafety, AFileSizeLimitFailsTheSaveInsteadOfKillingTheGame) {
   test::TempFolder folder;
   const std::string path = folder.file("game.klb");
