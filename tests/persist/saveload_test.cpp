@@ -113,9 +113,14 @@ TEST(SaveToDisk, EveryFailingStepKeepsTheOldFileLeavesNoTemporaryFileAndSaysWhy)
   test::TempFolder folder;
   const std::string path = folder.file("game.klb");
   const std::string old = "the previous save, whatever it held";
+  // Where the test folder has no unnamed files, the save takes the hidden-name way only.
+  const int probe = ::open(folder.path().c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+  const bool hasUnnamed = probe >= 0;
+  if (hasUnnamed) ::close(probe);
   for (const bool unnamed : {true, false})
     for (const bool existed : {true, false})
       for (const Case& c : cases) {
+        if (unnamed && !hasUnnamed) continue;
         // Only an unnamed file is linked in; only an old file is renamed over.
         if (c.step == Step::Link && !unnamed) continue;
         if (c.step == Step::Rename && unnamed && !existed) continue;
