@@ -1,16 +1,24 @@
 #include "commands.h"
 
+#include <iostream>
+
 #include "rules.h"
 #include "saveload.h"
 
 namespace klebony {
 
+// The player sees the game's message; standard error says which step failed
+// and why, for whoever has to find out.
 void MSaveClick(Game& game, const std::string& path) {
-  if (!saveGame(game.world, path)) game.out().showMessage("Файл не удается создать... :(");
+  if (const FileResult result = saveGame(game.world, path); !result) {
+    std::cerr << failureLine("saving", path, result) << std::endl;
+    game.out().showMessage("Файл не удается создать... :(");
+  }
 }
 
 void MOpenClick(Game& game, const std::string& path) {
-  if (!loadGame(game, path)) {
+  if (const FileResult result = loadGame(game, path); !result) {
+    std::cerr << failureLine("loading", path, result) << std::endl;
     game.out().showMessage("Файл не удается открыть... :(");
     return;
   }

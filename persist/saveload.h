@@ -9,14 +9,42 @@
 
 namespace klebony {
 
-// Writes the world to `path` in full or not at all: the bytes go to a new
-// file beside it, which replaces the old one only once it is complete and on
-// disk. On failure the old file keeps its bytes and no stray file is left.
-bool saveGame(const World& world, const std::string& path, FileOps& ops = systemFileOps());
+// How a save or a load ended: success, or the step that failed with the
+// system's error number (or, where no system call failed, why).
+struct FileResult {
+  const char* step = nullptr;    // nothing on success: "writing", "checking the contents"...
+  int error = 0;                 // errno of the failing call, 0 when none failed
+  const char* reason = nullptr;  // what was wrong when no call failed
+
+  static FileResult failed(const char* step, int error) { return {step, error, nullptr}; }
+  static FileResult refused(const char* step, const char* reason) { return {step, 0, reason}; }
+  explicit operator bool() const { return step == nullptr; }
+  // "creating the temporary file: Permission denied", "not a saved game (checking the contents)".
+  std::string describe() const;
+};
+
+// Writes the world to `path` in full or not at all: the bytes go to a file
+// with no name (or, where the file system has none, a hidden one) beside the
+// target, which replaces the old file only once it is complete and on disk.
+// On failure the old file keeps its bytes and no stray file is left.
+// Symbolic links are followed only where the system's protection for shared
+// folders would follow them, and the replaced file keeps its owner, group and
+// permissions.
+FileResult saveGame(const World& world, const std::string& path, FileOps& ops = systemFileOps());
+
 // The file's bytes, when it is a regular file no longer than any save.
-std::optional<std::string> readSaveFile(const std::string& path);
+struct ReadResult {
+  FileResult result;
+  std::string bytes;
+};
+ReadResult readSaveFile(const std::string& path);
+
 // Replaces the running world with the file's game; a file that cannot be
 // read or is not sound leaves the game and the random source as they were.
-bool loadGame(Game& game, const std::string& path);
+FileResult loadGame(Game& game, const std::string& path);
+
+// The one line a failure leaves on standard error:
+// "klebony: saving /home/me/game.klb failed: writing: No space left on device".
+std::string failureLine(const char* action, const std::string& path, const FileResult& result);
 
 }  // namespace klebony
