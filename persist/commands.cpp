@@ -9,14 +9,14 @@ namespace klebony {
 
 // The player sees the game's message; standard error says which step failed
 // and why, for whoever has to find out.
-void MSaveClick(Game& game, const std::string& path) {
+void saveGameAs(Game& game, const std::string& path) {
   if (const FileResult result = saveGame(game.world, path); !result) {
     std::cerr << failureLine("saving", path, result) << std::endl;
     game.out().showMessage("Файл не удается создать... :(");
   }
 }
 
-void MOpenClick(Game& game, const std::string& path) {
+void openSavedGame(Game& game, const std::string& path) {
   if (const FileResult result = loadGame(game, path); !result) {
     std::cerr << failureLine("loading", path, result) << std::endl;
     game.out().showMessage("Файл не удается открыть... :(");

@@ -6,7 +6,10 @@
 
 namespace klebony {
 
-void MSaveClick(Game& game, const std::string& path);
-void MOpenClick(Game& game, const std::string& path);
+// Writes the game to `path`; a failure shows "Файл не удается создать... :(".
+void saveGameAs(Game& game, const std::string& path);
+// Replaces the game with the one saved at `path` and brings the window in
+// line; a failure shows "Файл не удается открыть... :(" and changes nothing.
+void openSavedGame(Game& game, const std::string& path);
 
 }  // namespace klebony

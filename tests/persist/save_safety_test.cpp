@@ -76,7 +76,7 @@ TEST(SaveSafety, AnotherUsersLinkInASharedFolderIsNotFollowed) {
     EXPECT_EQ(test::readBytes(mine), "precious") << path;
   }
   testing::internal::CaptureStderr();
-  MSaveClick(played.game, f.in("game.klb"));
+  saveGameAs(played.game, f.in("game.klb"));
   testing::internal::GetCapturedStderr();
   EXPECT_EQ(played.rec.lines, std::vector<std::string>{"message Файл не удается создать... :("});
   EXPECT_EQ(f.folder.entries(), (std::vector<std::string>{"mine.klb", "shared"}));
@@ -133,7 +133,7 @@ TEST(SaveSafety, AFileWithASecondNameIsRefusedAndBothNamesKeepTheOldGame) {
   test::writeBytes(path, "old");
   ASSERT_EQ(::link(path.c_str(), folder.file("other name.klb").c_str()), 0);
   testing::internal::CaptureStderr();
-  MSaveClick(played.game, path);
+  saveGameAs(played.game, path);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "klebony: saving " + path + " failed: the file has other hard links (checking the file)\n");
   EXPECT_EQ(played.rec.lines, std::vector<std::string>{"message Файл не удается создать... :("});

@@ -172,7 +172,7 @@ TEST(SaveToDisk, MissingFolderShowsTheSaveMessageSaysWhyOnStandardErrorAndCreate
   test::TempFolder folder;
   const std::string path = folder.file("no such folder/game.klb");
   testing::internal::CaptureStderr();
-  MSaveClick(played.game, path);
+  saveGameAs(played.game, path);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "klebony: saving " + path + " failed: finding the folder: No such file or directory\n");
   EXPECT_EQ(played.rec.lines, std::vector<std::string>{kSaveMessage});
@@ -186,7 +186,7 @@ TEST(SaveToDisk, NameTheCodePageCannotHoldShowsTheSaveMessageAndKeepsTheOldFile)
   test::writeBytes(path, "old");
   played.game.world.organisms[kPlayer].name = "Zoë";
   testing::internal::CaptureStderr();
-  MSaveClick(played.game, path);
+  saveGameAs(played.game, path);
   EXPECT_EQ(testing::internal::GetCapturedStderr(),
             "klebony: saving " + path + " failed: a name the file cannot hold (encoding the game)\n");
   EXPECT_EQ(played.rec.lines, std::vector<std::string>{kSaveMessage});
@@ -247,11 +247,11 @@ TEST(SaveToDisk, PathsFarLongerThan256BytesWork) {
   std::filesystem::create_directories(path);
   path += "/" + std::string(200, 'k') + ".klb";
   ASSERT_GT(path.size(), 900u);
-  MSaveClick(played.game, path);
+  saveGameAs(played.game, path);
   const World saved = played.game.world;
   Game other;
   test::startNewGame(other);
-  MOpenClick(other, path);
+  openSavedGame(other, path);
   EXPECT_EQ(played.rec.lines, std::vector<std::string>{});
   EXPECT_EQ(other.world.organisms, saved.organisms);
 }
@@ -260,7 +260,7 @@ TEST(LoadFromDisk, SavedGameLoadsBackAndTheWindowFollowsIt) {
   Played played;
   test::TempFolder folder;
   const std::string path = folder.file("game.klb");
-  MSaveClick(played.game, path);
+  saveGameAs(played.game, path);
   ASSERT_TRUE(played.rec.lines.empty());
   const World saved = played.game.world;
 
@@ -273,7 +273,7 @@ TEST(LoadFromDisk, SavedGameLoadsBackAndTheWindowFollowsIt) {
   game.window.hoverX = 7;
   rec.lines.clear();
   testing::internal::CaptureStderr();
-  MOpenClick(game, path);
+  openSavedGame(game, path);
   EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
   EXPECT_TRUE(rec.lines.empty());
   EXPECT_EQ(game.world.organisms, saved.organisms);
@@ -332,7 +332,7 @@ TEST(LoadFromDisk, UnreadableOrUnsoundFilesShowTheOpenMessageAndChangeNothing) {
     const WindowState window = played.game.window;
     const Random random = played.game.random;
     testing::internal::CaptureStderr();
-    MOpenClick(played.game, *name ? folder.file(name) : std::string());
+    openSavedGame(played.game, *name ? folder.file(name) : std::string());
     const std::string said = testing::internal::GetCapturedStderr();
     EXPECT_EQ(said.rfind("klebony: loading ", 0), 0u) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;

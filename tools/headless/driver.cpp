@@ -202,9 +202,9 @@ void Driver::execute(const std::string& line) {
     std::string path = restOfLine(line, cmd);
     if (path.empty()) throw ScriptError(cmd + " needs a path");
     if (cmd == "save")
-      MSaveClick(game_, path);
+      saveGameAs(game_, path);
     else
-      MOpenClick(game_, path);
+      openSavedGame(game_, path);
   } else if (cmd == "menu") {
     expectArgs(words, 0);
     returnToMenu(game_);

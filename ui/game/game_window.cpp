@@ -273,13 +273,13 @@ void GameWindow::Parts::connectCommands() {
 void GameWindow::Parts::save() {
   if (!ports.files) return;
   const std::optional<QString> path = ports.files->savePath(q);
-  if (path) MSaveClick(game, QFile::encodeName(*path).toStdString());
+  if (path) saveGameAs(game, QFile::encodeName(*path).toStdString());
 }
 
 void GameWindow::Parts::load() {
   if (!ports.files) return;
   const std::optional<QString> path = ports.files->openPath(q);
-  if (path) MOpenClick(game, QFile::encodeName(*path).toStdString());
+  if (path) openSavedGame(game, QFile::encodeName(*path).toStdString());
 }
 
 GameWindow::GameWindow(Game& game, const Ports& ports, QWidget* parent)
