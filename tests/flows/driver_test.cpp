@@ -1,0 +1,65 @@
+// What the driver refuses and how it says so; the flows beside this file
+// cover what it prints for a game.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "driver.h"
+
+namespace klebony::headless {
+namespace {
+
+struct Outcome {
+  int status = 0;
+  std::string out;
+  std::string err;
+};
+
+Outcome run(const std::string& script) {
+  std::ostringstream out, err;
+  Driver driver(out, err);
+  std::istringstream in(script);
+  Outcome r;
+  r.status = driver.run(in);
+  r.out = out.str();
+  r.err = err.str();
+  return r;
+}
+
+// Regression: 200 lines of "draws 0*1000000" took 1.6 GB and ended in std::bad_alloc.
+TEST(DriverLimits, AFloodOfQueuedDrawsIsAnErrorAndCostsNoMemory) {
+  std::string script;
+  for (int i = 0; i < 100; ++i) script += "draws 0*1000000\n";
+  Outcome full = run(script + "dump\n");
+  EXPECT_EQ(full.status, 0) << full.err;
+  EXPECT_NE(full.out.find("\"queued\":100000000,"), std::string::npos);
+
+  Outcome flood = run(script + "draws 1\ndump\n");
+  EXPECT_EQ(flood.status, 2);
+  EXPECT_EQ(flood.err, "error: line 101: more than 100000000 draws queued\n");
+  EXPECT_EQ(flood.out, "");
+}
+
+TEST(DriverLimits, AnOverlongLineIsAnErrorBeforeItIsReadWhole) {
+  Outcome r = run("dump\n# " + std::string(100000, 'x') + "\ndump\n");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "error: line 2: line longer than 65536 bytes\n");
+}
+
+TEST(DriverLimits, ALongLineWithinTheLimitRuns) {
+  Outcome r = run("# " + std::string(60000, 'x') + "\nseed 1\n");
+  EXPECT_EQ(r.status, 0) << r.err;
+}
+
+// Regression: bytes that are not printable were echoed raw to standard error.
+TEST(DriverMessages, TokensAreEchoedWithUnprintableBytesEscaped) {
+  EXPECT_EQ(run("j\x1b[2Jump\n").err, "error: line 1: unknown command 'j\\x1b[2Jump'\n");
+  EXPECT_EQ(run("draws 1\xff\n").err, "error: line 1: bad draw '1\\xff'\n");
+  EXPECT_EQ(run("tick T\xd0\n").err, "error: line 1: unknown timer 'T\\xd0'\n");
+  EXPECT_EQ(run("hint Метка\n").err, "error: line 1: unknown panel label 'Метка'\n");
+  EXPECT_EQ(printable("a\\b\x7f\xc2\x85\xe2\x82\xac"), "a\\x5cb\\x7f\\xc2\\x85\xe2\x82\xac");
+  EXPECT_EQ(printable("\xed\xa0\x80\xc0\xaf"), "\\xed\\xa0\\x80\\xc0\\xaf");  // a surrogate, an overlong '/'
+}
+
+}  // namespace
+}  // namespace klebony::headless
