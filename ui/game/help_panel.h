@@ -1,5 +1,5 @@
 #pragma once
-// PHelp: the help panel that lies over the board.
+// The help panel that lies over the board.
 #include <QFrame>
 
 class QLabel;

@@ -1,5 +1,5 @@
 #pragma once
-// The game's help, as Memo1 shows it.
+// The game's help, as the help panel shows it.
 #include <QString>
 
 namespace klebony {

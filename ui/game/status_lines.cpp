@@ -32,13 +32,13 @@ StatusLines::StatusLines(QWidget* parent) : QFrame(parent) {
   pal.setColor(QPalette::Window, Qt::white);
   setPalette(pal);
   setFixedSize(448, 28);
-  h1_ = line(this, "H1", QColor(128, 0, 0), 1);
-  h2_ = line(this, "H2", Qt::black, 14);
+  upper_ = line(this, "H1", QColor(128, 0, 0), 1);
+  lower_ = line(this, "H2", Qt::black, 14);
 }
 
-void StatusLines::setLines(const QString& h1, const QString& h2) {
-  if (h1_->text() != h1) h1_->setText(h1);
-  if (h2_->text() != h2) h2_->setText(h2);
+void StatusLines::setLines(const QString& upper, const QString& lower) {
+  if (upper_->text() != upper) upper_->setText(upper);
+  if (lower_->text() != lower) lower_->setText(lower);
 }
 
 CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {

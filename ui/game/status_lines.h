@@ -1,6 +1,5 @@
 #pragma once
-// Panel2 with the two status lines under the board, and StatusBar1 with the
-// credits at the window's foot.
+// The two status lines under the board, and the credits bar at the window's foot.
 #include <QFrame>
 
 class QLabel;
@@ -11,13 +10,13 @@ class StatusLines : public QFrame {
   Q_OBJECT
  public:
   explicit StatusLines(QWidget* parent = nullptr);
-  void setLines(const QString& h1, const QString& h2);
-  QLabel* h1() const { return h1_; }
-  QLabel* h2() const { return h2_; }
+  void setLines(const QString& upper, const QString& lower);
+  QLabel* upper() const { return upper_; }
+  QLabel* lower() const { return lower_; }
 
  private:
-  QLabel* h1_ = nullptr;
-  QLabel* h2_ = nullptr;
+  QLabel* upper_ = nullptr;
+  QLabel* lower_ = nullptr;
 };
 
 class CreditsBar : public QWidget {
