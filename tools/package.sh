@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the Debian package from the release build (the release preset,
+# build/release) and prints its path: build/release/klebony_<version>_<arch>.deb.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+werror=OFF
+[[ ${CI:-} == true ]] && werror=ON
+cmake --preset release -DKLEBONY_WERROR=$werror >/dev/null
+cmake --build --preset release -j"$(nproc)"
+(cd build/release && cpack -G DEB >/dev/null)
+ls -t build/release/klebony_*.deb | head -n 1
