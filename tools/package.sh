@@ -6,6 +6,6 @@ cd "$(dirname "$0")/.."
 werror=OFF
 [[ ${CI:-} == true ]] && werror=ON
 cmake --preset release -DKLEBONY_WERROR=$werror >/dev/null
-cmake --build --preset release -j"$(nproc)"
-(cd build/release && cpack -G DEB >/dev/null)
+cmake --build --preset release -j"$(nproc)" >&2
+(cd build/release && cpack -G DEB >&2)
 ls -t build/release/klebony_*.deb | head -n 1
