@@ -4,12 +4,14 @@
 set -euo pipefail
 what=${1:-test}
 
+# qt6-wayland: the game runs natively in a Wayland session as well as on X11.
 packages=(cmake g++ make pkg-config
-  qt6-base-dev qt6-multimedia-dev zlib1g-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-multimedia-dev qt6-wayland zlib1g-dev nlohmann-json3-dev qt6-translations-l10n libgl-dev
   fonts-sil-andika fonts-dejavu-core)
 if [[ $what == test ]]; then
-  packages+=(libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    xvfb xauth xdotool x11-utils imagemagick desktop-file-utils)
+  packages+=(git libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+    xvfb xauth xdotool x11-utils python3 imagemagick weston
+    dpkg-dev file lintian appstream desktop-file-utils)
 fi
 
 missing=()

@@ -4,6 +4,8 @@
 # in the same Xvfb session. Prints the medians of N runs of each.
 # Usage: tools/measure_startup.sh [BIN_DIR] [N]   (needs xvfb-run)
 set -euo pipefail
+# The game and its Cyrillic titles in the locale every Debian has.
+export LC_ALL=C.UTF-8
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 runs=${2:-10}

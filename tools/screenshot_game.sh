@@ -6,6 +6,8 @@
 # Usage: tools/screenshot_game.sh [BIN_DIR] [OUT_DIR] [SCALE]
 #   (needs xvfb-run, xdotool, imagemagick; SCALE 2 runs with QT_SCALE_FACTOR=2)
 set -euo pipefail
+# xdotool matches the Cyrillic titles only in a UTF-8 locale; C.UTF-8 is always there.
+export LC_ALL=C.UTF-8
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 out=$(mkdir -p "${2:-$root/build/screenshots}" && cd "${2:-$root/build/screenshots}" && pwd)

@@ -3,6 +3,8 @@
 # start screen, the name dialog, a game in progress and the about box.
 # Usage: tools/screenshot_shell.sh [BIN_DIR] [OUT_DIR]   (needs xvfb-run, xdotool, imagemagick)
 set -euo pipefail
+# xdotool matches the Cyrillic titles only in a UTF-8 locale; C.UTF-8 is always there.
+export LC_ALL=C.UTF-8
 root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 out=$(mkdir -p "${2:-/tmp/klebony-shots}" && cd "${2:-/tmp/klebony-shots}" && pwd)

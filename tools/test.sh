@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the release build with all tests,
-# then the rules, the file format and the driver again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then the loader's fuzzer for a minute.
+# Builds everything and runs every test: the test build with all tests, then
+# the rules, the file format and the driver again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then the loader's fuzzer for a minute, and last
+# the Debian package, checked and played unpacked. Each build has its own
+# preset and folder (CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh test
@@ -15,23 +17,23 @@ if [[ -n $files ]]; then
   clang-format --dry-run --Werror $files
 fi
 
-echo "== release build and tests"
-cmake -S . -B build/test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLEBONY_WERROR=$werror >/dev/null
-cmake --build build/test -j"$jobs"
-(cd build/test && ctest --output-on-failure -j"$jobs" --timeout 900)
+echo "== test build and tests"
+cmake --preset test -DKLEBONY_WERROR=$werror >/dev/null
+cmake --build --preset test -j"$jobs"
+ctest --preset test -j"$jobs"
 
 echo "== sanitizers"
-cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DKLEBONY_SANITIZE=ON -DKLEBONY_UI=OFF \
-  -DKLEBONY_BENCH=OFF -DKLEBONY_WERROR=$werror >/dev/null
-cmake --build build/asan -j"$jobs"
-(cd build/asan && ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
-  ctest --output-on-failure -j"$jobs" --timeout 1800)
+cmake --preset debug-asan -DKLEBONY_WERROR=$werror >/dev/null
+cmake --build --preset debug-asan -j"$jobs"
+ctest --preset debug-asan -j"$jobs"
 
-if [[ -f tests/fuzz/CMakeLists.txt ]]; then
-  echo "== fuzzing the loader"
-  cmake -S . -B build/fuzz -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Debug -DKLEBONY_FUZZ=ON \
-    -DKLEBONY_UI=OFF -DKLEBONY_BENCH=OFF -DKLEBONY_TESTS=ON >/dev/null
-  cmake --build build/fuzz -j"$jobs" --target fuzz_load
-  tools/fuzz.sh build/fuzz 60
-fi
+echo "== fuzzing the loader"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$jobs"
+tools/fuzz.sh build/fuzz 60
+
+echo "== Debian package"
+deb=$(tools/package.sh)
+echo "$deb"
+bash tests/e2e/package_test.sh "$deb" build/test/bin
 echo "All tests passed."

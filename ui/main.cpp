@@ -1,4 +1,33 @@
 // Клебоны: the program.
-#include "shell/application.h"
+#include <langinfo.h>
+#include <QCoreApplication>
+#include <clocale>
+#include <cstdlib>
+#include <cstring>
 
-int main(int argc, char** argv) { return klebony::runKlebony(argc, argv); }
+#include "shell/application.h"
+#include "shell/quit_signals.h"
+
+namespace {
+
+// Qt hands window titles to X11 in the C library's character set. Without a
+// UTF-8 locale (a bare container, a CI machine with no LANG) the Cyrillic
+// titles reach the window manager as Latin-1 and match nothing, so the game
+// falls back to C.UTF-8, which every Debian system has. A working UTF-8
+// locale from the environment is kept as it is.
+void ensureUtf8Locale() {
+  if (std::setlocale(LC_ALL, "") && std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0) return;
+  setenv("LC_ALL", "C.UTF-8", 1);
+  std::setlocale(LC_ALL, "");
+}
+
+void watchTerminationSignals() { klebony::quitOnTerminationSignals(); }
+
+}  // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(watchTerminationSignals)
+
+int main(int argc, char** argv) {
+  ensureUtf8Locale();
+  return klebony::runKlebony(argc, argv);
+}

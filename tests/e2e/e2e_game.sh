@@ -3,9 +3,13 @@
 # few turns, a save through the file dialog, back with Delete, "Игра" again and
 # back by the window's close box, "Игра" once more and Esc. The program
 # must end with status 0 and the file must load.
-# Usage: e2e_game.sh BIN_DIR
+# Usage: e2e_game.sh BIN_DIR [HEADLESS_DIR]
+#   HEADLESS_DIR holds klebony-headless when BIN_DIR does not (an unpacked package).
+# The game gets the caller's locale, none included; the script and xdotool run
+# in C.UTF-8, without which xdotool cannot match the Cyrillic titles.
 set -euo pipefail
 bin=$(cd "$1" && pwd)
+headless=$(cd "${2:-$1}" && pwd)
 here=$(cd "$(dirname "$0")" && pwd)
 
 if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null || ! command -v python3 >/dev/null; then
@@ -13,7 +17,8 @@ if ! command -v xvfb-run >/dev/null || ! command -v xdotool >/dev/null || ! comm
   exit 77
 fi
 if [[ -z ${KLEBONY_E2E_INNER:-} ]]; then
-  exec env KLEBONY_E2E_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
+  export KLEBONY_E2E_LOCALE="LANG=${LANG-} LC_ALL=${LC_ALL-} LC_CTYPE=${LC_CTYPE-}"
+  exec env LC_ALL=C.UTF-8 KLEBONY_E2E_INNER=1 xvfb-run -a -s "-screen 0 1280x1024x24" bash "$0" "$@"
 fi
 
 source "$here/xdrive.sh"
@@ -26,9 +31,14 @@ cleanup() {
 trap cleanup EXIT
 step() { echo "-- $*"; }
 
+game_env=(env -u LANG -u LC_ALL -u LC_CTYPE)
+for v in $KLEBONY_E2E_LOCALE; do [[ $v == *=?* ]] && game_env+=("$v"); done
+given="${game_env[*]:7}"
+echo "-- the game's locale: ${given:-none}"
+
 # A working directory without "Sound": the game finds the one beside it.
 cd "$work"
-QT_QPA_PLATFORM=xcb "$bin/klebony" >"$work/out.log" 2>&1 &
+"${game_env[@]}" QT_QPA_PLATFORM=xcb "$bin/klebony" >"$work/out.log" 2>&1 &
 pid=$!
 
 step "start screen"
@@ -81,7 +91,7 @@ if ((status != 0)); then
 fi
 
 step "the saved game loads"
-out=$(printf 'load %s\ndump\n' "$save" | "$bin/klebony-headless")
+out=$(printf 'load %s\ndump\n' "$save" | "$headless/klebony-headless")
 if grep -q '^message ' <<<"$out"; then
   echo "loading the saved game failed:"
   echo "$out"

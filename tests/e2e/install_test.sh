@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch DESTDIR and checks that the program, its
-# sounds, its menu entry and its icons land where a Linux desktop looks.
+# sounds, its menu entry, its icons, its software-centre entry and its manual
+# pages land where a Debian desktop looks (games in /usr/games).
 # Usage: install_test.sh BUILD_DIR SOURCE_DIR
 set -euo pipefail
 build=$1
@@ -18,12 +19,12 @@ need() {
   fi
 }
 
-need "$root/bin/klebony"
-[[ -x $root/bin/klebony ]] || { echo "not executable: /usr/bin/klebony"; fail=1; }
+need "$root/games/klebony"
+[[ -x $root/games/klebony ]] || { echo "not executable: /usr/games/klebony"; fail=1; }
 
 shopt -s nullglob
 sounds=("$src"/assets/Sound/*.wav)
-for f in "${sounds[@]}"; do need "$root/share/klebony/Sound/$(basename "$f")"; done
+for f in "${sounds[@]}"; do need "$root/share/games/klebony/Sound/$(basename "$f")"; done
 
 desktop=$root/share/applications/klebony.desktop
 need "$desktop"
@@ -34,6 +35,17 @@ LC_ALL=C grep -qE $'^Comment=.*[\xd0\xd1]' "$desktop" || { echo "klebony.desktop
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$desktop" || fail=1
 fi
+
+metainfo=$root/share/metainfo/org.example.klebony.metainfo.xml
+need "$metainfo"
+if command -v appstreamcli >/dev/null; then
+  appstreamcli validate --no-net "$metainfo" >/dev/null || { appstreamcli validate --no-net "$metainfo"; fail=1; }
+fi
+for page in man/man6/klebony.6.gz man/ru/man6/klebony.6.gz; do
+  need "$root/share/$page"
+  gzip -dc "$root/share/$page" | grep -q '^\.TH KLEBONY 6 ' || { echo "not a manual page: $page"; fail=1; }
+done
+need "$root/share/doc/klebony/copyright"
 
 icons=("$src"/assets/icons/klebony-*.png)
 for f in "${icons[@]}"; do

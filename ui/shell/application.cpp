@@ -1,9 +1,7 @@
 #include "application.h"
 
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -113,39 +111,6 @@ bool KlebonyApplication::notify(QObject* receiver, QEvent* event) {
 void showFatalError(const QString& text) {
   std::fprintf(stderr, "klebony: %s\n", text.toLocal8Bit().constData());
   if (QApplication::instance()) QMessageBox::critical(nullptr, QString::fromUtf8(kAppTitle), text);
-}
-
-namespace {
-
-class OkButtonTranslator : public QTranslator {
- public:
-  bool isEmpty() const override { return false; }
-  QString translate(const char* context, const char* source, const char* disambiguation,
-                    int n) const override {
-    const QLatin1StringView ctx(context), src(source);
-    if (ctx == QLatin1StringView("QPlatformTheme") || ctx == QLatin1StringView("QGnomeTheme") ||
-        ctx == QLatin1StringView("QDialogButtonBox")) {
-      if (src == QLatin1StringView("OK")) return QStringLiteral("ОК");
-      if (src == QLatin1StringView("&OK")) return QStringLiteral("&ОК");
-    }
-    return QTranslator::translate(context, source, disambiguation, n);
-  }
-};
-
-}  // namespace
-
-RussianTranslation::RussianTranslation()
-    : qtbase_(std::make_unique<QTranslator>()), okButton_(std::make_unique<OkButtonTranslator>()) {
-  qtbaseLoaded_ =
-      qtbase_->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-      QCoreApplication::installTranslator(qtbase_.get());
-  // Installed last, so asked first.
-  QCoreApplication::installTranslator(okButton_.get());
-}
-
-RussianTranslation::~RussianTranslation() {
-  QCoreApplication::removeTranslator(okButton_.get());
-  if (qtbaseLoaded_) QCoreApplication::removeTranslator(qtbase_.get());
 }
 
 int runKlebony(int argc, char** argv) {

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-class QTranslator;
+#include "russian_translation.h"
 
 namespace klebony {
 
@@ -22,24 +22,6 @@ class KlebonyApplication : public QApplication {
 
 // The error box; an error without a message of its own shows an empty one.
 void showFatalError(const QString& text);
-
-// Qt's own Russian texts for standard buttons and the file dialogs. Debian's
-// qtbase_ru leaves "OK" in Latin letters, so a small translator on top gives
-// the game's "ОК". Removed again when destroyed.
-class RussianTranslation {
- public:
-  RussianTranslation();
-  ~RussianTranslation();
-  RussianTranslation(const RussianTranslation&) = delete;
-  RussianTranslation& operator=(const RussianTranslation&) = delete;
-  // False when qtbase_ru is not installed; "ОК" is given all the same.
-  bool qtbaseLoaded() const { return qtbaseLoaded_; }
-
- private:
-  std::unique_ptr<QTranslator> qtbase_;
-  std::unique_ptr<QTranslator> okButton_;
-  bool qtbaseLoaded_ = false;
-};
 
 // The whole program: start-up, the event loop, the exit status.
 int runKlebony(int argc, char** argv);
