@@ -45,20 +45,27 @@ Image stamp(Image base, const std::vector<std::string>& art, int x, int y) {
   return base;
 }
 
-}  // namespace
+struct Mark {
+  const std::vector<std::string>* art;
+  int x, y;
+};
 
-Image cursorArrow() {
+// The arrow with its hot spot at the top-left pixel, and marks around it.
+Image arrowWith(std::initializer_list<Mark> marks) {
   Image c(32, 32);
   c = stamp(c, kArrow, 0, 0);
-  c = stamp(c, kSparkle, 16, 2);
-  c = stamp(c, kSmallSparkle, 14, 20);
-  c = stamp(c, kSmallSparkle, 24, 13);
+  for (const Mark& m : marks) c = stamp(c, *m.art, m.x, m.y);
   return c;
 }
 
+}  // namespace
+
+Image cursorArrow() {
+  return arrowWith({{&kSparkle, 16, 2}, {&kSmallSparkle, 14, 20}, {&kSmallSparkle, 24, 13}});
+}
+
 Image cursorOrganisms() {
-  Image c(32, 32);
-  c = stamp(c, kArrow, 0, 0);
+  Image c = arrowWith({});
   blit(c, inkOrganism(organismShape(3)), 19, 2);
   blit(c, inkOrganism(organismShape(0)), 12, 16);
   blit(c, inkOrganism(organismShape(2)), 0, 20);
@@ -66,12 +73,7 @@ Image cursorOrganisms() {
 }
 
 Image cursorRing() {
-  Image c(32, 32);
-  c = stamp(c, kArrow, 0, 0);
-  c = stamp(c, kRing, 13, 15);
-  c = stamp(c, kSmallSparkle, 17, 3);
-  c = stamp(c, kSmallSparkle, 24, 21);
-  return c;
+  return arrowWith({{&kRing, 13, 15}, {&kSmallSparkle, 17, 3}, {&kSmallSparkle, 24, 21}});
 }
 
 }  // namespace assetgen
