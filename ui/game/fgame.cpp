@@ -21,8 +21,10 @@
 #include "image_box.h"
 #include "mutation.h"
 #include "panel4.h"
+#include "rest_while_hidden.h"
 #include "rules.h"
 #include "status_area.h"
+#include "window_placement.h"
 
 namespace klebony {
 
@@ -62,6 +64,8 @@ struct FGame::Parts : Outcomes {
   QImage heartImage;
   AnimatedSprite hoverMarker;
   AnimatedSprite heart;
+  BoardPainter boardPainter;
+  SpritePainter heartPainter;
 
   QFrame* Panel = nullptr;
   QFrame* Panel1 = nullptr;
@@ -184,6 +188,9 @@ void FGame::Parts::build() {
   T2->setObjectName(QStringLiteral("T2"));
   T2->setInterval(3000);
   T2->setSingleShot(true);
+  // The board rests while the window is out of sight; the status lines'
+  // timers belong to the game and go on.
+  new RestWhileHidden(q, {Tim_Game});
 
   menu = buildGameMenu(q->menuBar());
   connectCommands();
@@ -322,10 +329,7 @@ void FGame::showModal() {
   d->endRequested = false;
   setWindowModality(Qt::ApplicationModal);
   adjustSize();
-  if (QScreen* s = screen()) {
-    const QRect area = s->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  centreOnScreen(this);  // kept inside the screen's available area, menu bar included
   show();
   raise();
   activateWindow();
@@ -340,17 +344,18 @@ void FGame::showModal() {
 void FGame::Tim_GameTimer() {
   const Assets& assets = Assets::get();
   Game& game = d->game;
-  drawCells(game.world, game.random, assets.Im_m, d->boardImage);
-  // The marker goes over whatever lies there, hidden cells included.
+  // The marker goes over whatever lies there, hidden cells included. Only
+  // what changed since the last step is drawn and copied to the screen.
   d->hoverMarker.px = game.window.hoverX * kCellPixels;
   d->hoverMarker.py = game.window.hoverY * kCellPixels;
-  drawAndStep(d->hoverMarker, d->boardImage);
-  d->GameBox->present(d->boardImage);
+  const std::vector<QRect> changed =
+      d->boardPainter.step(game.world, game.random, assets.Im_m, d->hoverMarker, d->boardImage);
+  if (!changed.empty()) d->GameBox->present(d->boardImage, changed);
 
-  d->heartImage.fill(kSilver);
-  drawAndStep(d->heart, d->heartImage);
-  d->SerdceBox->present(d->heartImage);
-  d->SerdceBox2->present(d->heartImage);
+  if (d->heartPainter.step(d->heart, d->heartImage, kSilver)) {
+    d->SerdceBox->present(d->heartImage);
+    d->SerdceBox2->present(d->heartImage);
+  }
 }
 
 void FGame::keyPressEvent(QKeyEvent* event) {

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QVariant>
+#include <algorithm>
 
 #include "fonts.h"
 
@@ -118,8 +120,10 @@ Panel4::Panel4(QWidget* parent) : QFrame(parent) {
     }
     // Values under the legend box must stop short of its left line.
     const int right = (row.top > 40 && row.top < 265) ? 190 : 330;
-    values_[static_cast<int>(row.value)] = addLabel(QString::fromUtf8(valueLabelName(row.value)), QString(),
-                                                    row.valueLeft, row.top, right - row.valueLeft, regular);
+    QLabel* value = addLabel(QString::fromUtf8(valueLabelName(row.value)), QString(), row.valueLeft, row.top,
+                             right - row.valueLeft, regular);
+    value->setProperty("designWidth", value->width());
+    values_[static_cast<int>(row.value)] = value;
   }
 
   auto* aminBox = new QFrame(this);
@@ -129,6 +133,8 @@ Panel4::Panel4(QWidget* parent) : QFrame(parent) {
   addLabel(QStringLiteral("Label18"), QStringLiteral("АМИНОКИСЛОТ"), 20, 364, 106, bold);
   QLabel* amin = addLabel(QStringLiteral("Lamin"), QString(), 128, 364, 97, bold);
   amin->setAlignment(Qt::AlignCenter);
+  amin->setProperty("designWidth", amin->width());
+  amin->setProperty("designLeft", amin->x());
   values_[static_cast<int>(ValueLabel::Lamin)] = amin;
 
   bmut_ = new QPushButton(QStringLiteral("Мутация +"), this);
@@ -175,8 +181,20 @@ void Panel4::setBMutCaption(const QString& caption) { bmut_->setText(caption); }
 
 void Panel4::apply(const PanelView& view) {
   label2_->setText(QString::fromStdString(view.label2));
-  for (int i = 0; i < kValueLabelCount; ++i)
-    if (values_[i]) values_[i]->setText(QString::fromStdString(view.values[i]));
+  for (int i = 0; i < kValueLabelCount; ++i) {
+    QLabel* value = values_[i];
+    if (!value) continue;
+    value->setText(QString::fromStdString(view.values[i]));
+    // A value grows with its text, so that no digit is lost: to the right,
+    // or on both sides when centred; it never gets narrower than designed.
+    const QVariant design = value->property("designWidth");
+    if (!design.isValid()) continue;
+    const int width = std::max(design.toInt(), value->sizeHint().width());
+    int left = value->x();
+    if (value->alignment() & Qt::AlignHCenter)
+      left = value->property("designLeft").toInt() - (width - design.toInt()) / 2;
+    value->setGeometry(left, value->y(), width, value->height());
+  }
   // The bold style of a caption: its next step is affordable.
   const QFont bold = gameFont(kCaptionFont, true);
   const QFont regular = gameFont(kCaptionFont);

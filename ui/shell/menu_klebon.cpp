@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -9,7 +10,9 @@
 #include "assets.h"
 #include "fonts.h"
 #include "ports.h"
+#include "rest_while_hidden.h"
 #include "rules.h"
+#include "window_placement.h"
 
 namespace klebony {
 
@@ -29,7 +32,8 @@ Tmenu_klebon::Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, Q
   setAttribute(Qt::WA_OpaquePaintEvent);  // the background covers every pixel
   setCursor(assets.CURS);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+    centreOnScreen(this, screen->availableGeometry());
+  keepOnScreen(this);
 
   // Created in tab order.
   const auto button = [&](const char* name, const QString& text, int y) {
@@ -58,16 +62,17 @@ Tmenu_klebon::Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, Q
   Timer.setInterval(kTimerInterval);
   connect(&Timer, &QTimer::timeout, this, &Tmenu_klebon::TimerTimer);
   Timer.start();
+  new RestWhileHidden(this, {&Timer});  // no animation while out of sight
 }
 
 void Tmenu_klebon::TimerTimer() {
-  background_.step(game_);
-  update();
+  // Only the places where a sprite moved or changed its frame reach the screen.
+  for (const QRect& r : background_.step(game_)) update(r);
 }
 
-void Tmenu_klebon::paintEvent(QPaintEvent*) {
+void Tmenu_klebon::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(0, 0, background_.menuImage());
+  for (const QRect& r : event->region()) painter.drawImage(r, background_.menuImage(), r);
   if (!painted_) {
     painted_ = true;
     emit firstPainted();
