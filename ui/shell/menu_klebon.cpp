@@ -66,8 +66,12 @@ Tmenu_klebon::Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, Q
 }
 
 void Tmenu_klebon::TimerTimer() {
-  // Only the places where a sprite moved or changed its frame reach the screen.
-  for (const QRect& r : background_.step(game_)) update(r);
+  // Only the part where sprites moved or changed their frame reaches the
+  // screen; one rectangle costs less to paint than many small ones.
+  QRect changed;
+  for (const QRect& r : background_.step(game_)) changed |= r;
+  changed &= rect();
+  if (!changed.isEmpty()) update(changed);
 }
 
 void Tmenu_klebon::paintEvent(QPaintEvent* event) {
