@@ -57,8 +57,7 @@ QRect placedInside(QRect window, QRect available) {
 }
 
 QRect centredInside(QSize size, QRect available) {
-  const QPoint topLeft(available.x() + (available.width() - size.width()) / 2,
-                       available.y() + (available.height() - size.height()) / 2);
+  const QPoint topLeft = available.center() - QPoint(size.width() / 2, size.height() / 2);
   return placedInside(QRect(topLeft, size), available);
 }
 

@@ -31,8 +31,10 @@ Tmenu_klebon::Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, Q
   setFixedSize(192, 203);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the background covers every pixel
   setCursor(assets.CURS);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    centreOnScreen(this, screen->availableGeometry());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(placedInside(QRect(area.center() - rect().center(), size()), area).topLeft());
+  }
   keepOnScreen(this);
 
   // Created in tab order.
