@@ -7,6 +7,7 @@
 #include "game/image_box.h"
 #include "game_rig.h"
 #include "registry.h"
+#include "rest_while_hidden.h"
 #include "sprite.h"
 
 namespace klebony {
@@ -289,6 +290,38 @@ class GameBoardDrawingTest : public QObject {
     for (int i = 0; i < 30; ++i) rig.window->Tim_GameTimer();
     auto* game = rig.part<ImageBox>("GameBox");
     QCOMPARE(game->grab().toImage().convertToFormat(QImage::Format_RGB32), game->shown());
+  }
+
+  // Out of sight the board does no work; the status lines' timers are the
+  // game's and go on. Back in sight the board runs again.
+  void theBoardRestsWhileTheWindowIsMinimisedOrHidden() {
+    Rig rig;
+    rig.window->show();
+    QApplication::processEvents();
+    auto* board = rig.part<QTimer>("Tim_Game");
+    auto* t1 = rig.part<QTimer>("T1");
+    QVERIFY(board->isActive());
+    t1->start();
+    rig.window->showMinimized();
+    QApplication::processEvents();
+    QVERIFY(!board->isActive());
+    QVERIFY(t1->isActive());
+    rig.window->showNormal();
+    QApplication::processEvents();
+    QVERIFY(board->isActive());
+
+    // A timer its owner stopped stays stopped when the window comes back.
+    QWidget window;
+    QTimer running, stopped;
+    running.start(1000);
+    RestWhileHidden rest(&window, {&running, &stopped});
+    window.show();
+    window.hide();
+    QVERIFY(!running.isActive());
+    QVERIFY(rest.resting());
+    window.show();
+    QVERIFY(running.isActive());
+    QVERIFY(!stopped.isActive());
   }
 
   void theHeartIsDrawnMaskedOverSilver() {
