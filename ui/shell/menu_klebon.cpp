@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "assets.h"
+#include "button_cover.h"
 #include "fonts.h"
 #include "ports.h"
 #include "rest_while_hidden.h"
@@ -65,15 +66,16 @@ Tmenu_klebon::Tmenu_klebon(Game& game, const Assets& assets, SoundPort& sound, Q
   connect(&Timer, &QTimer::timeout, this, &Tmenu_klebon::TimerTimer);
   Timer.start();
   new RestWhileHidden(this, {&Timer});  // no animation while out of sight
+  buttonCover_ = new ButtonCover(this);
 }
 
 void Tmenu_klebon::TimerTimer() {
   // Only the part where sprites moved or changed their frame reaches the
-  // screen; one rectangle costs less to paint than many small ones.
-  QRect changed;
-  for (const QRect& r : background_.step(game_)) changed |= r;
-  changed &= rect();
-  if (!changed.isEmpty()) update(changed);
+  // screen (one rectangle costs less to paint than many small ones), less
+  // what the buttons hide; painted at once, in this same wake-up.
+  const std::vector<QRect> changed = background_.step(game_);
+  const QRegion seen = buttonCover_->visiblePart(changed, rect(), background_.menuImage());
+  if (!seen.isEmpty()) repaint(seen);
 }
 
 void Tmenu_klebon::paintEvent(QPaintEvent* event) {

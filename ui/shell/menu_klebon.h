@@ -13,6 +13,7 @@ namespace klebony {
 
 struct Assets;
 class SoundPort;
+class ButtonCover;
 
 class Tmenu_klebon : public QWidget {
   Q_OBJECT
@@ -58,6 +59,7 @@ class Tmenu_klebon : public QWidget {
   bool inGame_ = false;
   bool quitting_ = false;
   bool painted_ = false;
+  ButtonCover* buttonCover_ = nullptr;
 };
 
 }  // namespace klebony
