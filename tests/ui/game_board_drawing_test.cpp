@@ -1,4 +1,5 @@
 // The board's drawing: masked sprites, the 40 ms step and its scaling.
+#include <QScreen>
 #include <QTest>
 #include <cstring>
 
@@ -290,6 +291,27 @@ class GameBoardDrawingTest : public QObject {
     for (int i = 0; i < 30; ++i) rig.window->Tim_GameTimer();
     auto* game = rig.part<ImageBox>("GameBox");
     QCOMPARE(game->grab().toImage().convertToFormat(QImage::Format_RGB32), game->shown());
+  }
+
+  // What the board's partial repaints leave on the screen, with the pointer
+  // moving, is what painting the whole window shows.
+  void theGameWindowOnTheScreenIsTheWholeWindowRepaintedAfterManySteps() {
+    Rig rig;
+    rig.open();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    for (int step = 0; step < 120; ++step) {
+      rig.game.window.hoverX = (step / 7) % kBoardSize;
+      rig.game.window.hoverY = (step / 5) % kBoardSize;
+      rig.window->Tim_GameTimer();
+      if (step % 30 != 29) continue;
+      QApplication::processEvents();
+      const QImage onScreen = rig.window->screen()
+                                  ->grabWindow(rig.window->winId())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+      const QImage whole = rig.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      QVERIFY2(onScreen == whole, qPrintable(QStringLiteral("step %1").arg(step)));
+    }
   }
 
   // Out of sight the board does no work; the status lines' timers are the

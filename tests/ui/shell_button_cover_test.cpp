@@ -1,11 +1,16 @@
 // The start screen leaves out of its repaint what its buttons hide: that
 // must be exactly the pixels that do not depend on what lies beneath.
+#include <QApplication>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 
+#include "assets.h"
 #include "fonts.h"
 #include "registry.h"
 #include "shell/button_cover.h"
+#include "shell/menu_klebon.h"
+#include "shell_fakes.h"
 
 namespace klebony {
 
@@ -58,6 +63,27 @@ class ShellButtonCoverTest : public QObject {
         for (int y = r.top(); y <= r.bottom(); ++y)
           for (int x = r.left(); x <= r.right(); ++x)
             QCOMPARE(a.pixel(x - button->x(), y - button->y()), b.pixel(x - button->x(), y - button->y()));
+    }
+  }
+
+  // What the start screen's repaints leave on the screen, step after step,
+  // is what painting the whole window shows.
+  void theStartScreenOnTheScreenIsTheWholeWindowRepaintedAfterManySteps() {
+    Game game;
+    uitest::RecordingSoundPort sound;
+    Tmenu_klebon menu(game, Assets::get(), sound);
+    menu.Timer.stop();
+    menu.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&menu));
+    for (int step = 0; step < 200; ++step) {
+      menu.TimerTimer();
+      if (step % 40 != 39) continue;
+      QApplication::processEvents();
+      const QImage onScreen =
+          menu.screen()->grabWindow(menu.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage whole = menu.grab().toImage().convertToFormat(QImage::Format_RGB32);
+      QCOMPARE(onScreen.size(), whole.size());
+      QVERIFY2(onScreen == whole, qPrintable(QStringLiteral("step %1").arg(step)));
     }
   }
 
