@@ -1,6 +1,6 @@
-// The 40 ms board step with every cell visible, against the same picture
-// drawn with QPainter's raster operations and against one plain copy of the
-// finished board.
+// The 40 ms board step with every cell visible, drawn whole and drawn only
+// where it changed, against the same picture drawn with QPainter's raster
+// operations and against one plain copy of the finished board.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -59,6 +59,26 @@ void BM_BoardStep(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_BoardStep);
+
+// The step that draws again only the squares whose frame changed, on the
+// same full board: what the game window runs every 40 ms.
+void BM_BoardStepChangedOnly(benchmark::State& state) {
+  const QImage sheet = makeSheet();
+  World world = allVisible();
+  Random random;
+  random.seed(1);
+  QImage board(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+  AnimatedSprite marker;
+  BoardPainter painter;
+  size_t rects = 0;
+  for (auto _ : state) {
+    rects += painter.step(world, random, sheet, marker, board).size();
+    benchmark::DoNotOptimize(board.constBits());
+  }
+  state.counters["rects"] =
+      benchmark::Counter(static_cast<double>(rects), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_BoardStepChangedOnly);
 
 // The same step with QPainter: AND with the mask, then OR with the picture.
 void BM_BoardStepQPainterRasterOps(benchmark::State& state) {

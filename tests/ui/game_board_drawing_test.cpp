@@ -1,11 +1,14 @@
 // The board's drawing: masked sprites, the 40 ms step and its scaling.
+#include <QScreen>
 #include <QTest>
+#include <cstring>
 
 #include "assets.h"
 #include "game/board_draw.h"
 #include "game/image_box.h"
 #include "game_rig.h"
 #include "registry.h"
+#include "rest_while_hidden.h"
 #include "sprite.h"
 
 namespace klebony {
@@ -158,6 +161,190 @@ class GameBoardDrawingTest : public QObject {
         QCOMPARE(world.cell(x, y).frame, reference.cell(x, y).frame);
         QCOMPARE(world.cell(x, y).period, reference.cell(x, y).period);
       }
+  }
+
+  // The step that repaints only what changed must show, at every step, what
+  // drawing the whole board shows, step its cells with the same draws, and
+  // name every pixel that changed: the screen gets only those rectangles.
+  void theBoardRepaintedWhereItChangedShowsWhatAWholeRedrawShows() {
+    const Assets& assets = Assets::get();
+    const QImage& sheet = assets.organismSheet;
+    World world;
+    Random shape;
+    shape.seed(21);
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        assignStrip(world, x, y, shape(6));  // 5: a free cell
+        Cell& c = world.cell(x, y);
+        c.visible = shape(4) == 0;
+        c.px = x * kCellPixels;
+        c.py = y * kCellPixels;
+        c.frame = shape(6);
+        c.tick = shape(100);
+        c.period = shape(300);
+      }
+    World reference = world;
+    Random draws, referenceDraws;
+    draws.seed(3);
+    referenceDraws.seed(3);
+    AnimatedSprite marker, referenceMarker;
+    marker.sprites = referenceMarker.sprites =
+        cutFrames(assets.markerSheet, kMarkerFrames, kCellPixels, kCellPixels);
+    AnimatedSprite heart, referenceHeart;
+    heart.sprites = referenceHeart.sprites = cutFrames(assets.heartSheet, kHeartFrames, 32, 32);
+
+    QImage board(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+    board.fill(Qt::black);
+    QImage expected = board;
+    QImage heartImage(32, 32, QImage::Format_RGB32);
+    QImage expectedHeart = heartImage;
+    QImage onScreen = board.copy();  // what the screen got: only the rectangles reported
+    BoardPainter painter;
+    SpritePainter heartPainter;
+    const QColor silver(192, 192, 192);
+    int repainted = 0;
+    for (int step = 0; step < 400; ++step) {
+      // What play does between steps: the pointer moves (also onto hidden
+      // cells and to the edge), sensors reveal and hide, cells change owner.
+      if (step % 7 == 0) {
+        const int hx = shape(kBoardSize), hy = shape(kBoardSize);
+        marker.px = referenceMarker.px = step % 49 == 0 ? (kBoardSize - 1) * kCellPixels : hx * kCellPixels;
+        marker.py = referenceMarker.py = hy * kCellPixels;
+      }
+      if (step % 5 == 0)
+        for (int k = 0; k < 20; ++k) {
+          const int x = shape(kBoardSize), y = shape(kBoardSize);
+          const bool visible = shape(2) == 0;
+          world.cell(x, y).visible = reference.cell(x, y).visible = visible;
+          if (shape(3) == 0) {
+            const int owner = shape(5);
+            assignStrip(world, x, y, owner);
+            assignStrip(reference, x, y, owner);
+          }
+        }
+
+      const std::vector<QRect> changed = painter.step(world, draws, sheet, marker, board);
+      drawCells(reference, referenceDraws, sheet, expected);
+      drawAndStep(referenceMarker, expected);
+      QVERIFY2(board == expected, qPrintable(QStringLiteral("step %1").arg(step)));
+      QVERIFY(world == reference);
+      QCOMPARE(marker.frame, referenceMarker.frame);
+      QCOMPARE(marker.period, referenceMarker.period);
+      for (const QRect& r : changed) {
+        QVERIFY(board.rect().contains(r));
+        repainted += r.width() * r.height();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+          std::memcpy(onScreen.scanLine(y) + r.left() * 4, board.constScanLine(y) + r.left() * 4,
+                      r.width() * 4);
+      }
+      QVERIFY2(onScreen == board, qPrintable(QStringLiteral("step %1 left a stale pixel").arg(step)));
+
+      const bool heartChanged = heartPainter.step(heart, heartImage, silver);
+      const QImage heartBefore = expectedHeart.copy();
+      expectedHeart.fill(silver);
+      drawAndStep(referenceHeart, expectedHeart);
+      QCOMPARE(heartImage, expectedHeart);
+      QCOMPARE(heartChanged, step == 0 || heartBefore != expectedHeart);
+      QCOMPARE(heart.frame, referenceHeart.frame);
+    }
+    // It did repaint less than the whole board each time.
+    QVERIFY(repainted < 400 * kBoardPixels * kBoardPixels / 4);
+  }
+
+  // After a step with nothing new, nothing is sent to the screen.
+  void aRestingBoardRepaintsNothing() {
+    World world;
+    for (int x = 0; x < kBoardSize; ++x)
+      for (int y = 0; y < kBoardSize; ++y) {
+        world.cell(x, y).px = x * kCellPixels;
+        world.cell(x, y).py = y * kCellPixels;
+      }
+    assignStrip(world, 1, 2, kPlayer);
+    world.cell(1, 2).visible = true;
+    world.cell(1, 2).period = 100000;  // the one visible cell keeps its frame
+    Random draws;
+    const QImage& sheet = Assets::get().organismSheet;
+    BoardPainter painter;
+    QImage board(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
+    AnimatedSprite marker;  // no marker
+    QCOMPARE(painter.step(world, draws, sheet, marker, board), std::vector<QRect>{board.rect()});
+    QVERIFY(painter.step(world, draws, sheet, marker, board).empty());
+    world.cell(1, 2).visible = false;
+    QCOMPARE(painter.step(world, draws, sheet, marker, board), std::vector<QRect>{QRect(12, 24, 12, 12)});
+    QVERIFY(painter.step(world, draws, sheet, marker, board).empty());
+  }
+
+  // The board box gets the changed rectangles only, and shows the whole
+  // picture all the same, also when the window draws through its timer.
+  void theBoardBoxShowsTheWholePictureFromItsChangedRectangles() {
+    QImage picture(20, 10, QImage::Format_RGB32);
+    picture.fill(qRgb(1, 2, 3));
+    ImageBox box(picture.size());
+    box.present(picture);
+    picture.setPixel(4, 5, qRgb(200, 0, 0));
+    picture.setPixel(19, 9, qRgb(0, 200, 0));
+    box.present(picture, {QRect(4, 5, 1, 1), QRect(18, 8, 5, 5)});
+    QCOMPARE(box.shown(), scaledByWholeFactor(picture, box.scaleFactor()));
+    QCOMPARE(box.grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
+
+    Rig rig;
+    rig.open();
+    for (int i = 0; i < 30; ++i) rig.window->drawingStep();
+    auto* game = rig.part<ImageBox>("GameBox");
+    QCOMPARE(game->grab().toImage().convertToFormat(QImage::Format_RGB32), game->shown());
+  }
+
+  // What the board's partial repaints leave on the screen, with the pointer
+  // moving, is what painting the whole window shows.
+  void theGameWindowOnTheScreenIsTheWholeWindowRepaintedAfterManySteps() {
+    Rig rig;
+    rig.open();
+    QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+    for (int step = 0; step < 120; ++step) {
+      rig.game.window.hoverX = (step / 7) % kBoardSize;
+      rig.game.window.hoverY = (step / 5) % kBoardSize;
+      rig.window->drawingStep();
+      if (step % 30 != 29) continue;
+      QApplication::processEvents();
+      const QImage onScreen = rig.window->screen()
+                                  ->grabWindow(rig.window->winId())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+      const QImage whole = rig.window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      QVERIFY2(onScreen == whole, qPrintable(QStringLiteral("step %1").arg(step)));
+    }
+  }
+
+  // Out of sight the board does no work; the status lines' timers are the
+  // game's and go on. Back in sight the board runs again.
+  void theBoardRestsWhileTheWindowIsMinimisedOrHidden() {
+    Rig rig;
+    rig.window->show();
+    QApplication::processEvents();
+    auto* board = rig.part<QTimer>("Tim_Game");
+    auto* t1 = rig.part<QTimer>("T1");
+    QVERIFY(board->isActive());
+    t1->start();
+    rig.window->showMinimized();
+    QApplication::processEvents();
+    QVERIFY(!board->isActive());
+    QVERIFY(t1->isActive());
+    rig.window->showNormal();
+    QApplication::processEvents();
+    QVERIFY(board->isActive());
+
+    // A timer its owner stopped stays stopped when the window comes back.
+    QWidget window;
+    QTimer running, stopped;
+    running.start(1000);
+    RestWhileHidden rest(&window, {&running, &stopped});
+    window.show();
+    window.hide();
+    QVERIFY(!running.isActive());
+    QVERIFY(rest.resting());
+    window.show();
+    QVERIFY(running.isActive());
+    QVERIFY(!stopped.isActive());
   }
 
   void theHeartIsDrawnMaskedOverSilver() {

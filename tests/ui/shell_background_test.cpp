@@ -1,5 +1,8 @@
 // The start screen's living background: its draws, its drifting and its picture.
 #include <QTest>
+#include <cstring>
+
+#include "assets.h"
 
 #include "game.h"
 #include "registry.h"
@@ -139,6 +142,40 @@ class ShellBackgroundTest : public QObject {
     QCOMPARE(s.px, 77);
     QCOMPARE(s.py, 88);
     QCOMPARE(s.period, 389);
+  }
+
+  // The step draws again only where sprites moved or changed frame; at every
+  // step its picture must equal the whole picture drawn afresh, and the
+  // rectangles it reports must hold every pixel that changed.
+  void theBackgroundDrawnWhereItChangedEqualsTheWholePicture() {
+    const Assets& assets = Assets::get();
+    Game game;
+    game.random.seed(77);
+    MenuBackground bg(assets.organismSheet, assets.twinkleSheet, assets.tissueTexture);
+    bg.setup(game);
+    QImage onScreen(kMenuImageWidth, kMenuImageHeight, QImage::Format_RGB32);
+    onScreen.fill(Qt::black);
+    long long redrawn = 0;
+    const int steps = 600;
+    for (int step = 0; step < steps; ++step) {
+      MenuBackground whole(assets.organismSheet, assets.twinkleSheet, assets.tissueTexture);
+      whole.menuOrganisms() = bg.menuOrganisms();
+      whole.twinkles() = bg.twinkles();
+      whole.render();
+      const std::vector<QRect> changed = bg.step(game);
+      QVERIFY2(bg.menuImage() == whole.menuImage(), qPrintable(QStringLiteral("step %1").arg(step)));
+      for (const QRect& r : changed) {
+        QVERIFY(bg.menuImage().rect().contains(r));
+        redrawn += r.width() * r.height();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+          std::memcpy(onScreen.scanLine(y) + r.left() * 4, bg.menuImage().constScanLine(y) + r.left() * 4,
+                      r.width() * 4);
+      }
+      QVERIFY2(onScreen == bg.menuImage(),
+               qPrintable(QStringLiteral("step %1 left a stale pixel").arg(step)));
+    }
+    // Far less than the whole picture each step.
+    QVERIFY(redrawn < static_cast<long long>(steps) * kMenuImageWidth * kMenuImageHeight / 3);
   }
 
   void stepDrawsTiledTissueThenSpritesAtTheirOldPlaces() {

@@ -36,6 +36,46 @@ inline void paintRowOnBlack(uchar* dst, const uchar* mask, const uchar* pic) {
   std::memcpy(dst + 32, &c, sizeof c);
 }
 
+// What a square shows: black, or one frame of one strip.
+constexpr qint64 kHidden = -1;
+
+inline qint64 shownKey(const Cell& cell) {
+  return cell.visible ? (static_cast<qint64>(cell.strip) << 32) | static_cast<quint32>(cell.frame) : kHidden;
+}
+
+// The drawing step draws only cells that sit in their own square with a frame
+// on the sheet; every game makes only such cells.
+bool usualCell(const Cell& cell, int x, int y, const QImage& sheet) {
+  const int fx = kCellPixels * cell.frame;
+  return cell.px == x * kCellPixels && cell.py == y * kCellPixels && cell.frame >= 0 && fx >= 0 &&
+         fx + kCellPixels <= sheet.width() && cell.strip >= 0 &&
+         cell.strip + 2 * kCellPixels <= sheet.height();
+}
+
+void stepCells(World& world, Random& random) {
+  // Column by column, the rules' order, so that the periods drawn at a wrap
+  // fall to the same cells as ever.
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      Cell& cell = world.cell(x, y);
+      if (cell.visible) stepCellAnimation(cell, random);
+    }
+}
+
+void stepSprite(AnimatedSprite& sprite) {
+  const int count = static_cast<int>(sprite.sprites.size());
+  if (animationStep(sprite.frame, sprite.tick, sprite.period, count) == AnimationStep::Wrapped)
+    sprite.period = kSpritePeriod;
+}
+
+// drawAndStep's own correction of a frame it cannot show.
+bool normaliseFrame(AnimatedSprite& sprite) {
+  const int count = static_cast<int>(sprite.sprites.size());
+  if (count == 0) return false;
+  if (sprite.frame < 0 || sprite.frame >= count) sprite.frame = 0;
+  return true;
+}
+
 }  // namespace
 
 void drawCells(World& world, Random& random, const QImage& cellSheet, QImage& board) {
@@ -87,22 +127,150 @@ void drawCells(World& world, Random& random, const QImage& cellSheet, QImage& bo
     drawSprite(Sprite{&cellSheet, fx, cell->strip, fx, cell->strip + kCellPixels, kCellPixels, kCellPixels},
                board, cell->px, cell->py);
   }
-  // The animation steps in the rules' order (column by column), so that the
-  // periods drawn at a wrap fall to the same cells as ever.
-  for (int x = 0; x < kBoardSize; ++x)
-    for (int y = 0; y < kBoardSize; ++y) {
-      Cell& cell = world.cell(x, y);
-      if (cell.visible) stepCellAnimation(cell, random);
-    }
+  stepCells(world, random);
 }
 
 void drawAndStep(AnimatedSprite& sprite, QImage& target) {
-  const int count = static_cast<int>(sprite.sprites.size());
-  if (count == 0) return;
-  if (sprite.frame < 0 || sprite.frame >= count) sprite.frame = 0;
+  if (!normaliseFrame(sprite)) return;
   drawSprite(sprite.sprites[sprite.frame], target, sprite.px, sprite.py);
-  if (animationStep(sprite.frame, sprite.tick, sprite.period, count) == AnimationStep::Wrapped)
-    sprite.period = kSpritePeriod;
+  stepSprite(sprite);
+}
+
+std::vector<QRect> BoardPainter::drawWhole(World& world, Random& random, const QImage& cellSheet,
+                                           AnimatedSprite& marker, QImage& board) {
+  bool usual = board.width() == kBoardPixels && board.height() == kBoardPixels;
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const Cell& cell = world.cell(x, y);
+      shown_[x * kBoardSize + y] = shownKey(cell);
+      if (cell.visible && !usualCell(cell, x, y, cellSheet)) usual = false;
+    }
+  const bool hasMarker = normaliseFrame(marker);
+  marker_ = {marker.px, marker.py, hasMarker ? marker.frame : -1};
+  drawCells(world, random, cellSheet, board);
+  drawAndStep(marker, board);
+  // After a cell out of its square the next step draws everything again too.
+  valid_ = usual;
+  sheetKey_ = cellSheet.cacheKey();
+  return {board.rect()};
+}
+
+std::vector<QRect> BoardPainter::step(World& world, Random& random, const QImage& cellSheet,
+                                      AnimatedSprite& marker, QImage& board) {
+  if (!valid_ || sheetKey_ != cellSheet.cacheKey() || board.width() != kBoardPixels ||
+      board.height() != kBoardPixels)
+    return drawWhole(world, random, cellSheet, marker, board);
+
+  std::array<bool, kBoardSize * kBoardSize> dirty{};
+  bool any = false;
+  for (int x = 0; x < kBoardSize; ++x)
+    for (int y = 0; y < kBoardSize; ++y) {
+      const Cell& cell = world.cell(x, y);
+      if (cell.visible && !usualCell(cell, x, y, cellSheet))
+        return drawWhole(world, random, cellSheet, marker, board);
+      const qint64 key = shownKey(cell);
+      if (key != shown_[x * kBoardSize + y]) {
+        dirty[x * kBoardSize + y] = true;
+        any = true;
+      }
+    }
+
+  // The squares under the marker, where it was drawn and where it goes now.
+  const bool hasMarker = normaliseFrame(marker);
+  const MarkerShown markerNow{marker.px, marker.py, hasMarker ? marker.frame : -1};
+  const QRect boardRect = board.rect();
+  const auto markerRect = [&](const MarkerShown& m) {
+    if (m.frame < 0) return QRect();
+    const Sprite& s = marker.sprites[m.frame];
+    return QRect(m.px, m.py, s.width, s.height) & boardRect;
+  };
+  const auto markSquares = [&](const QRect& r) {
+    if (r.isEmpty()) return;
+    for (int x = r.left() / kCellPixels; x <= r.right() / kCellPixels; ++x)
+      for (int y = r.top() / kCellPixels; y <= r.bottom() / kCellPixels; ++y) {
+        dirty[x * kBoardSize + y] = true;
+        any = true;
+      }
+  };
+  const QRect newMarker = markerRect(markerNow);
+  bool drawMarker = false;
+  if (!(markerNow == marker_)) {
+    // Sprite frames of the same index are the same picture only for the same
+    // sprites; the marker's are set once, at the window's creation.
+    markSquares(markerRect(marker_));
+    markSquares(newMarker);
+    drawMarker = true;
+  }
+
+  std::vector<QRect> changed;
+  if (any) {
+    uchar* const bits = board.bits();
+    const qsizetype stride = board.bytesPerLine();
+    const uchar* const sheetBits = cellSheet.constBits();
+    const qsizetype sheetStride = cellSheet.bytesPerLine();
+    for (int y = 0; y < kBoardSize; ++y) {
+      int runStart = -1;
+      for (int x = 0; x <= kBoardSize; ++x) {
+        const bool redraw = x < kBoardSize && dirty[x * kBoardSize + y];
+        if (redraw) {
+          const Cell& cell = world.cell(x, y);
+          shown_[x * kBoardSize + y] = shownKey(cell);
+          uchar* dst = bits + y * kCellPixels * stride + x * kCellPixels * 4;
+          if (cell.visible) {
+            const int fx = kCellPixels * cell.frame;
+            const uchar* pic = sheetBits + cell.strip * sheetStride + fx * 4;
+            const uchar* mask = pic + kCellPixels * sheetStride;
+            for (int j = 0; j < kCellPixels; ++j, dst += stride, pic += sheetStride, mask += sheetStride)
+              paintRowOnBlack(dst, mask, pic);
+          } else {
+            for (int j = 0; j < kCellPixels; ++j, dst += stride)
+              std::fill_n(reinterpret_cast<quint32*>(dst), kCellPixels, 0xff000000u);
+          }
+          const QRect square(x * kCellPixels, y * kCellPixels, kCellPixels, kCellPixels);
+          if (square.intersects(newMarker)) drawMarker = true;
+          if (runStart < 0) runStart = x;
+        } else if (runStart >= 0) {
+          // Neighbouring squares of a row go to the screen as one rectangle.
+          changed.emplace_back(runStart * kCellPixels, y * kCellPixels, (x - runStart) * kCellPixels,
+                               kCellPixels);
+          runStart = -1;
+        }
+      }
+    }
+  }
+  if (drawMarker && markerNow.frame >= 0) {
+    // Drawing a masked sprite twice over itself gives the same pixels, so
+    // squares under it that were not drawn again may take it once more.
+    drawSprite(marker.sprites[markerNow.frame], board, marker.px, marker.py);
+    if (!newMarker.isEmpty()) changed.push_back(newMarker);
+  }
+  marker_ = markerNow;
+
+  stepCells(world, random);
+  if (hasMarker) stepSprite(marker);
+  return changed;
+}
+
+bool SpritePainter::step(AnimatedSprite& sprite, QImage& target, const QColor& background) {
+  if (!normaliseFrame(sprite)) {
+    // Nothing to show but the background.
+    const bool first = !valid_;
+    if (first) target.fill(background);
+    valid_ = true;
+    frame_ = -1;
+    return first;
+  }
+  const bool redraw = !valid_ || sprite.px != px_ || sprite.py != py_ || sprite.frame != frame_;
+  if (redraw) {
+    target.fill(background);
+    drawSprite(sprite.sprites[sprite.frame], target, sprite.px, sprite.py);
+    valid_ = true;
+    px_ = sprite.px;
+    py_ = sprite.py;
+    frame_ = sprite.frame;
+  }
+  stepSprite(sprite);
+  return redraw;
 }
 
 QImage scaledByWholeFactor(const QImage& picture, int factor) {

@@ -1,13 +1,17 @@
 #pragma once
 // The 40 ms drawing step, kept apart from any widget so that tests and the
 // benchmark can run it on plain pictures.
+#include <QColor>
 #include <QImage>
+#include <QRect>
+#include <array>
+#include <vector>
 
 #include "sprite.h"
+#include "world.h"
 
 namespace klebony {
 
-struct World;
 class Random;
 
 inline constexpr int kMarkerFrames = 3;
@@ -23,6 +27,55 @@ void drawCells(World& world, Random& random, const QImage& cellSheet, QImage& bo
 // Draws the current frame at (px, py), then steps it; on wrap the period
 // becomes kSpritePeriod.
 void drawAndStep(AnimatedSprite& sprite, QImage& target);
+
+// The drawing step of the board and the marker, repainting only what changed.
+// It remembers what each cell square and the marker show on the picture, and
+// draws again only the squares whose picture changed since the last step, the
+// squares the marker leaves or enters, and the marker over them. The pixels
+// are exactly those of drawCells followed by drawAndStep of the marker, and
+// the cells and the marker are stepped in the same order with the same draws.
+// Nothing else may write to the board picture between steps; after anything
+// else did, invalidate().
+class BoardPainter {
+ public:
+  // One step: draws, then steps the cells (column by column) and the marker.
+  // Returns the rectangles of the picture that changed (none when nothing did).
+  std::vector<QRect> step(World& world, Random& random, const QImage& cellSheet, AnimatedSprite& marker,
+                          QImage& board);
+  // The next step draws the whole picture.
+  void invalidate() { valid_ = false; }
+
+ private:
+  struct MarkerShown {
+    int px = 0;
+    int py = 0;
+    int frame = -1;
+    bool operator==(const MarkerShown&) const = default;
+  };
+  std::vector<QRect> drawWhole(World& world, Random& random, const QImage& cellSheet, AnimatedSprite& marker,
+                               QImage& board);
+
+  bool valid_ = false;
+  qint64 sheetKey_ = 0;
+  // What each square shows: kHidden (black) or the strip and frame drawn there.
+  std::array<qint64, kBoardSize * kBoardSize> shown_{};
+  MarkerShown marker_;
+};
+
+// The same for a sprite alone on a plain picture (the heart): fill, draw the
+// current frame, step. The picture is drawn again only when the frame or the
+// place changed; returns whether it was.
+class SpritePainter {
+ public:
+  bool step(AnimatedSprite& sprite, QImage& target, const QColor& background);
+  void invalidate() { valid_ = false; }
+
+ private:
+  bool valid_ = false;
+  int px_ = 0;
+  int py_ = 0;
+  int frame_ = 0;
+};
 
 // Whole-factor enlargement with nearest-neighbour sampling; factor 1 returns
 // the picture itself.

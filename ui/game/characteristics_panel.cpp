@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QVariant>
 #include <algorithm>
 
 #include "fonts.h"
@@ -116,6 +117,8 @@ CharacteristicsPanel::CharacteristicsPanel(QWidget* parent) : QFrame(parent) {
   addLabel(QStringLiteral("Label18"), QStringLiteral("АМИНОКИСЛОТ"), 20, 364, 106, bold);
   aminoAcids_ = addLabel(QStringLiteral("Lamin"), QString(), 128, 364, 97, bold);
   aminoAcids_->setAlignment(Qt::AlignCenter);
+  aminoAcids_->setProperty("designWidth", aminoAcids_->width());
+  aminoAcids_->setProperty("designLeft", aminoAcids_->x());
 
   mutationButton_ = new QPushButton(QStringLiteral("Мутация +"), this);
   mutationButton_->setObjectName(QStringLiteral("BMut"));
@@ -160,11 +163,23 @@ void CharacteristicsPanel::setMutationButtonCaption(const QString& caption) {
   mutationButton_->setText(caption);
 }
 
+void CharacteristicsPanel::showValue(QLabel* value, const QString& text) {
+  value->setText(text);
+  // A value grows with its text, so that no digit is lost: to the right,
+  // or on both sides when centred; it never gets narrower than designed.
+  const int design = value->property("designWidth").toInt();
+  const int width = std::max(design, value->sizeHint().width());
+  int left = value->x();
+  if (value->alignment() & Qt::AlignHCenter)
+    left = value->property("designLeft").toInt() - (width - design) / 2;
+  value->setGeometry(left, value->y(), width, value->height());
+}
+
 void CharacteristicsPanel::apply(const PanelView& view) {
   name_->setText(QString::fromStdString(view.name));
   for (auto it = values_.cbegin(); it != values_.cend(); ++it)
-    it.value()->setText(QString::fromStdString(rowValue(view, *it.key())));
-  aminoAcids_->setText(QString::fromStdString(view.aminoAcids));
+    showValue(it.value(), QString::fromStdString(rowValue(view, *it.key())));
+  showValue(aminoAcids_, QString::fromStdString(view.aminoAcids));
   // The bold style of a caption: its next step is affordable.
   const QFont bold = gameFont(kCaptionFont, true);
   const QFont regular = gameFont(kCaptionFont);

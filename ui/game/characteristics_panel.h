@@ -36,6 +36,7 @@ class CharacteristicsPanel : public QFrame {
  private:
   QLabel* addLabel(const QString& name, const QString& text, int left, int top, int width, const QFont& font);
   void makeTarget(QLabel* label, PanelItem item);
+  void showValue(QLabel* value, const QString& text);
 
   QMap<QString, QLabel*> labels_;
   QMap<QLabel*, PanelItem> targets_;

@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 #include "assets.h"
@@ -22,8 +21,10 @@
 #include "help_panel.h"
 #include "image_box.h"
 #include "mutation.h"
+#include "rest_while_hidden.h"
 #include "rules.h"
 #include "status_lines.h"
+#include "window_placement.h"
 
 namespace klebony {
 
@@ -63,6 +64,8 @@ struct GameWindow::Parts : Outcomes {
   QImage heartImage;
   AnimatedSprite hoverMarker;
   AnimatedSprite heart;
+  BoardPainter boardPainter;
+  SpritePainter heartPainter;
 
   QFrame* clientFrame = nullptr;  // the sunken panel that holds everything
   QFrame* boardFrame = nullptr;
@@ -186,6 +189,9 @@ void GameWindow::Parts::build() {
   lowerStatusTimer->setObjectName(QStringLiteral("T2"));
   lowerStatusTimer->setInterval(3000);
   lowerStatusTimer->setSingleShot(true);
+  // The board rests while the window is out of sight; the status lines'
+  // timers belong to the game and go on.
+  new RestWhileHidden(q, {boardTimer});
 
   menu = buildGameMenu(q->menuBar());
   connectCommands();
@@ -322,10 +328,7 @@ void GameWindow::showModal() {
   d->endRequested = false;
   setWindowModality(Qt::ApplicationModal);
   adjustSize();
-  if (QScreen* s = screen()) {
-    const QRect area = s->availableGeometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  centreOnScreen(this);  // kept inside the screen's available area, menu bar included
   show();
   raise();
   activateWindow();
@@ -340,17 +343,18 @@ void GameWindow::showModal() {
 void GameWindow::drawingStep() {
   const Assets& assets = Assets::get();
   Game& game = d->game;
-  drawCells(game.world, game.random, assets.organismSheet, d->boardImage);
-  // The marker goes over whatever lies there, hidden cells included.
+  // The marker goes over whatever lies there, hidden cells included. Only
+  // what changed since the last step is drawn and copied to the screen.
   d->hoverMarker.px = game.window.hoverX * kCellPixels;
   d->hoverMarker.py = game.window.hoverY * kCellPixels;
-  drawAndStep(d->hoverMarker, d->boardImage);
-  d->boardView->present(d->boardImage);
+  const std::vector<QRect> changed =
+      d->boardPainter.step(game.world, game.random, assets.organismSheet, d->hoverMarker, d->boardImage);
+  if (!changed.empty()) d->boardView->present(d->boardImage, changed);
 
-  d->heartImage.fill(kSilver);
-  drawAndStep(d->heart, d->heartImage);
-  d->rightHeart->present(d->heartImage);
-  d->leftHeart->present(d->heartImage);
+  if (d->heartPainter.step(d->heart, d->heartImage, kSilver)) {
+    d->rightHeart->present(d->heartImage);
+    d->leftHeart->present(d->heartImage);
+  }
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,8 +1,10 @@
 #include "image_box.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <cmath>
+#include <cstring>
 
 #include "board_draw.h"
 
@@ -18,18 +20,55 @@ int ImageBox::scaleFactor() const { return std::max(1, static_cast<int>(std::lro
 
 void ImageBox::present(const QImage& picture) {
   const int factor = scaleFactor();
-  shown_ = scaledByWholeFactor(picture, factor);
+  // A copy of its own, so that the next step's drawing does not copy the
+  // whole picture away from what is shown.
+  shown_ = factor == 1 ? picture.copy() : scaledByWholeFactor(picture, factor);
   shown_.setDevicePixelRatio(factor);
   update();
 }
 
-void ImageBox::paintEvent(QPaintEvent*) {
+void ImageBox::present(const QImage& picture, const std::vector<QRect>& changed) {
+  const int factor = scaleFactor();
+  if (shown_.isNull() || shown_.format() != picture.format() || shown_.size() != picture.size() * factor ||
+      shown_.devicePixelRatio() != factor) {
+    present(picture);
+    return;
+  }
+  uchar* const bits = shown_.bits();
+  const qsizetype stride = shown_.bytesPerLine();
+  for (const QRect& change : changed) {
+    const QRect r = change & picture.rect();
+    if (r.isEmpty()) continue;
+    // The rectangle enlarged by the whole factor, pixel by pixel.
+    for (int y = r.top(); y <= r.bottom(); ++y) {
+      const auto* src = reinterpret_cast<const quint32*>(picture.constScanLine(y)) + r.left();
+      auto* first = reinterpret_cast<quint32*>(bits + y * factor * stride) + r.left() * factor;
+      if (factor == 1) {
+        std::memcpy(first, src, sizeof(quint32) * r.width());
+        continue;
+      }
+      for (int x = 0; x < r.width(); ++x)
+        for (int k = 0; k < factor; ++k) first[x * factor + k] = src[x];
+      for (int k = 1; k < factor; ++k)
+        std::memcpy(reinterpret_cast<quint32*>(bits + (y * factor + k) * stride) + r.left() * factor, first,
+                    sizeof(quint32) * r.width() * factor);
+    }
+    update(r);
+  }
+}
+
+void ImageBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (shown_.isNull()) {
     painter.fillRect(rect(), Qt::black);
     return;
   }
-  painter.drawImage(QPoint(0, 0), shown_);
+  // Only the parts asked for: the rest of the screen already shows them.
+  const qreal factor = shown_.devicePixelRatio();
+  for (const QRect& r : event->region()) {
+    const QRectF source(r.x() * factor, r.y() * factor, r.width() * factor, r.height() * factor);
+    painter.drawImage(QRectF(r), shown_, source);
+  }
 }
 
 QPoint ImageBox::toPicture(const QPointF& pos) const {

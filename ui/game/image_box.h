@@ -4,6 +4,7 @@
 // the pointer in board pixels.
 #include <QImage>
 #include <QWidget>
+#include <vector>
 
 namespace klebony {
 
@@ -14,6 +15,9 @@ class ImageBox : public QWidget {
 
   // Takes the finished picture of this step and schedules one copy to the screen.
   void present(const QImage& picture);
+  // The same when only the given rectangles of the picture changed since the
+  // last present: only they are copied and repainted.
+  void present(const QImage& picture, const std::vector<QRect>& changed);
   const QImage& shown() const { return shown_; }
   // The whole factor used on this screen.
   int scaleFactor() const;

@@ -7,6 +7,7 @@
 
 #include "fonts.h"
 #include "ports.h"
+#include "window_placement.h"
 
 namespace klebony {
 
@@ -22,6 +23,7 @@ AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), des
   setWindowTitle(QStringLiteral("О Программе"));
   setFixedSize(283, 226);
   setModal(true);
+  keepOnScreen(this);
 
   auto* panel = new QFrame(this);
   panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);

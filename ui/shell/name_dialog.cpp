@@ -5,6 +5,7 @@
 
 #include "cp1251.h"
 #include "game.h"
+#include "window_placement.h"
 
 namespace klebony {
 
@@ -20,6 +21,7 @@ NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(gam
   setWindowTitle(QStringLiteral("Введите свое имя:"));
   setFixedSize(216, 64);
   setModal(true);
+  keepOnScreen(this);
 
   nameEdit = new QLineEdit(this);
   nameEdit->setObjectName(QStringLiteral("EName"));

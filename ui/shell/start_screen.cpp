@@ -2,14 +2,18 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 
 #include "assets.h"
+#include "button_cover.h"
 #include "fonts.h"
 #include "ports.h"
+#include "rest_while_hidden.h"
 #include "rules.h"
+#include "window_placement.h"
 
 namespace klebony {
 
@@ -28,8 +32,11 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
   setFixedSize(192, 203);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the background covers every pixel
   setCursor(assets.windowCursor);
-  if (const QScreen* screen = QGuiApplication::primaryScreen())
-    move(screen->availableGeometry().center() - rect().center());
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    move(placedInside(QRect(area.center() - rect().center(), size()), area).topLeft());
+  }
+  keepOnScreen(this);
 
   // Created in tab order.
   const auto button = [&](const char* name, const QString& text, int y) {
@@ -58,16 +65,22 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
   animationTimer.setInterval(kTimerInterval);
   connect(&animationTimer, &QTimer::timeout, this, &StartScreen::animationStep);
   animationTimer.start();
+  new RestWhileHidden(this, {&animationTimer});  // no animation while out of sight
+  buttonCover_ = new ButtonCover(this);
 }
 
 void StartScreen::animationStep() {
-  background_.step(game_);
-  update();
+  // Only the part where sprites moved or changed their frame reaches the
+  // screen (one rectangle costs less to paint than many small ones), less
+  // what the buttons hide; painted at once, in this same wake-up.
+  const std::vector<QRect> changed = background_.step(game_);
+  const QRegion seen = buttonCover_->visiblePart(changed, rect(), background_.menuImage());
+  if (!seen.isEmpty()) repaint(seen);
 }
 
-void StartScreen::paintEvent(QPaintEvent*) {
+void StartScreen::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.drawImage(0, 0, background_.menuImage());
+  for (const QRect& r : event->region()) painter.drawImage(r, background_.menuImage(), r);
   if (!painted_) {
     painted_ = true;
     emit firstPainted();

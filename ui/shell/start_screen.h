@@ -13,6 +13,7 @@ namespace klebony {
 
 struct Assets;
 class SoundPort;
+class ButtonCover;
 
 class StartScreen : public QWidget {
   Q_OBJECT
@@ -58,6 +59,7 @@ class StartScreen : public QWidget {
   bool inGame_ = false;
   bool quitting_ = false;
   bool painted_ = false;
+  ButtonCover* buttonCover_ = nullptr;
 };
 
 }  // namespace klebony
