@@ -21,6 +21,15 @@ void ensureUtf8Locale() {
   std::setlocale(LC_ALL, "");
 }
 
+// The board and the start screen send small changed rectangles to the X
+// server 25 to 33 times a second. Through shared memory each one costs a
+// completion event and a wake-up more than a plain copy; measured at rest
+// under X11, the plain way takes about a third less CPU. A player's own
+// setting of the variable wins; Wayland never reads it.
+void preferPlainImageTransfer() {
+  if (!std::getenv("QT_XCB_NO_MITSHM")) setenv("QT_XCB_NO_MITSHM", "1", 1);
+}
+
 void watchTerminationSignals() { klebony::quitOnTerminationSignals(); }
 
 }  // namespace
@@ -29,5 +38,6 @@ Q_COREAPP_STARTUP_FUNCTION(watchTerminationSignals)
 
 int main(int argc, char** argv) {
   ensureUtf8Locale();
+  preferPlainImageTransfer();
   return klebony::runKlebony(argc, argv);
 }
