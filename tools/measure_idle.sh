@@ -9,13 +9,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 seconds=${2:-30}
 
-if [[ -z ${KLEBONY_MEASURE_INNER:-} ]]; then
-  base=$root/build/startup_baseline
-  cmake -S "$root/tools/startup_baseline" -B "$base" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$base" >/dev/null
-  exec env KLEBONY_MEASURE_INNER=1 BASELINE="$base/startup_baseline" \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$bin" "$seconds"
-fi
+source "$root/tools/startup_baseline/build.sh"
+rerun_in_xvfb "$root" "$0" "$bin" "$seconds"
 
 # xdotool and the game both need a UTF-8 locale for the Russian titles.
 export LC_ALL=C.UTF-8 QT_QPA_PLATFORM=xcb

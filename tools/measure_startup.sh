@@ -10,13 +10,8 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 bin=$(cd "${1:-$root/build/test/bin}" && pwd)
 runs=${2:-10}
 
-if [[ -z ${KLEBONY_MEASURE_INNER:-} ]]; then
-  base=$root/build/startup_baseline
-  cmake -S "$root/tools/startup_baseline" -B "$base" -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$base" >/dev/null
-  exec env KLEBONY_MEASURE_INNER=1 BASELINE="$base/startup_baseline" \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$bin" "$runs"
-fi
+source "$root/tools/startup_baseline/build.sh"
+rerun_in_xvfb "$root" "$0" "$bin" "$runs"
 
 # measure PROGRAM: prints "MS KB", the time to the first paint and the
 # resident set once the program has settled (sounds loaded).

@@ -21,27 +21,32 @@ MenuBackground::MenuBackground(const QImage& organismSheet, const QImage& twinkl
   menuImage_.fill(Qt::black);
 }
 
+namespace {
+
+// A sprite's start: its place, its frame and its period, drawn in this order.
+void startSprite(AnimatedSprite& s, Game& game, int frames, int periodRange) {
+  s.px = random(game, kMenuImageWidth);
+  s.py = random(game, kMenuImageHeight);
+  s.frame = random(game, frames);
+  s.tick = 0;
+  s.period = random(game, periodRange) + 40;
+}
+
+}  // namespace
+
 void MenuBackground::setup(Game& game) {
   menuImage_.fill(Qt::black);
   shown_.clear();
   menuOrganisms_.assign(kMenuOrganismCount, {});
   for (AnimatedSprite& s : menuOrganisms_) {
-    s.px = random(game, kMenuImageWidth);
-    s.py = random(game, kMenuImageHeight);
-    s.frame = random(game, kOrganismFrames);
-    s.tick = 0;
-    s.period = random(game, 800) + 40;
+    startSprite(s, game, kOrganismFrames, 800);
     const int kind = random(game, 6);  // 0 the free-cell blob, 1..5 the organism colours
     s.sprites =
         cutFrames(organismSheet_, kOrganismFrames, kOrganismSize, kOrganismSize, 0, 2 * kOrganismSize * kind);
   }
   twinkles_.assign(kTwinkleCount, {});
   for (AnimatedSprite& s : twinkles_) {
-    s.px = random(game, kMenuImageWidth);
-    s.py = random(game, kMenuImageHeight);
-    s.frame = random(game, kTwinkleFrames);
-    s.tick = 0;
-    s.period = random(game, 350) + 40;
+    startSprite(s, game, kTwinkleFrames, 350);
     s.sprites = cutFrames(twinkleSheet_, kTwinkleFrames, kTwinkleSize, kTwinkleSize);
   }
   game.world.gameReady = false;
