@@ -16,6 +16,16 @@ void startNewGame(Game& game, const std::string& playerName = "Тарвилис"
 // A game well into play: every stored field away from its new-game value.
 void makeRichGame(Game& game);
 
+// A rich game with a recorder attached.
+struct Played {
+  Game game;
+  Recorder rec;
+  Played() {
+    game.outcomes = &rec;
+    makeRichGame(game);
+  }
+};
+
 // Offset of organism k's block in a file's bytes.
 std::size_t blockOffset(std::string_view bytes, int k);
 void putI32(std::string& bytes, std::size_t offset, int32_t v);

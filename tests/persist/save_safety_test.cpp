@@ -27,14 +27,7 @@ namespace {
 
 constexpr uid_t kOther = 65534;  // nobody
 
-struct Played {
-  Game game;
-  test::Recorder rec;
-  Played() {
-    game.outcomes = &rec;
-    test::makeRichGame(game);
-  }
-};
+using test::Played;
 
 // Runs `work` in a child process as user and group `kOther`; true when it succeeded.
 bool asOtherUser(const std::function<bool()>& work) {

@@ -22,14 +22,7 @@ namespace {
 const char* const kSaveMessage = "message Файл не удается создать... :(";
 const char* const kOpenMessage = "message Файл не удается открыть... :(";
 
-struct Played {
-  Game game;
-  test::Recorder rec;
-  Played() {
-    game.outcomes = &rec;
-    test::makeRichGame(game);
-  }
-};
+using test::Played;
 
 // Real file operations, one of which fails the way a disk or a folder can;
 // `unnamed` false stands for a file system that has no files without a name.
