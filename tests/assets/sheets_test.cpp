@@ -1,6 +1,7 @@
 // The sprite sheets and the texture as the game loads them from assets/.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
