@@ -44,9 +44,13 @@ enum class BattleRole { None, AttackOrgan, Defence };
 inline constexpr int32_t kNoLimit = std::numeric_limits<int32_t>::max();
 inline constexpr int kNoDraw = -1;
 
+// A level's field in the organism record. Named, it also formats the same
+// with every clang-format (they differ on a space in "Organism::* level").
+using LevelField = int32_t Organism::*;
+
 struct CharacteristicInfo {
   Characteristic id;
-  int32_t Organism::*level;  // the level in the organism record
+  LevelField level;          // the level in the organism record
   int32_t newGameLevel;      // its value in a new game
   const char* caption;       // the panel's caption of the row
   const char* captionLabel;  // the caption label's name, which the driver's script uses too

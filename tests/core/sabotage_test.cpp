@@ -107,7 +107,7 @@ TEST(SabotageEffect, EachRowLowersItsOwnFieldAndNamesItForThePlayer) {
       {19, "Понижен уровень ЗАЩИТЫ ОТ УДУШАЮЩЕЙ АТАКИ у клебона: "},
       {20, "Понижен уровень ЗАЩИТЫ ОТ КИСЛОТНОЙ АТАКИ у клебона: "},
   };
-  int32_t Organism::*const fields[] = {
+  const LevelField fields[] = {
       &Organism::vitality,        &Organism::regeneration,    &Organism::mobility,
       &Organism::sensors,         &Organism::tentacleLevel,   &Organism::spike,
       &Organism::blades,          &Organism::claws,           &Organism::tail,
