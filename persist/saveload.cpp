@@ -50,7 +50,7 @@ struct Target {
   Fd folder;
   std::string name;
   bool exists = false;
-  struct stat st {};
+  struct stat st = {};
 };
 
 std::deque<std::string> namesOf(const std::string& path) {
@@ -75,7 +75,7 @@ Fd openFolder(int at, const char* name) {
 // plant a link there and have a save replace the player's own files (or,
 // saving as root, the system's).
 bool mayFollow(int folder, const struct stat& link) {
-  struct stat dir {};
+  struct stat dir = {};
   if (::fstat(folder, &dir) != 0) return false;
   const bool shared = (dir.st_mode & S_ISVTX) && (dir.st_mode & S_IWOTH);
   return !shared || link.st_uid == ::geteuid() || link.st_uid == dir.st_uid;
@@ -107,7 +107,7 @@ FileResult findTarget(const std::string& path, Target& t) {
     std::string name = std::move(names.front());
     names.pop_front();
     const bool last = names.empty();
-    struct stat st {};
+    struct stat st = {};
     if (::fstatat(t.folder.get(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
       if (last && errno == ENOENT) {
         t.name = std::move(name);
@@ -183,7 +183,7 @@ void sweepStaleTemporaries(FileOps& ops, int folder) {
     const auto pid = tempOwner(e->d_name);
     if (!pid || *pid == ::getpid() || *pid <= 0) continue;
     if (::kill(*pid, 0) == 0 || errno != ESRCH) continue;
-    struct stat st {};
+    struct stat st = {};
     if (::fstatat(folder, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode))
       stale.emplace_back(e->d_name);
   }
@@ -216,7 +216,7 @@ void syncFolder(int folder) {
 // middle of a save. Ignored, the write fails with EFBIG instead, and the save
 // fails like on a full disk.
 void ignoreFileSizeSignal() {
-  struct sigaction ignore {};
+  struct sigaction ignore = {};
   ignore.sa_handler = SIG_IGN;
   sigemptyset(&ignore.sa_mask);
   ::sigaction(SIGXFSZ, &ignore, nullptr);
@@ -338,7 +338,7 @@ ReadResult readSaveFile(const std::string& path) {
     r.result = FileResult::failed("opening", errno);
     return r;
   }
-  struct stat st {};
+  struct stat st = {};
   if (::fstat(fd.get(), &st) != 0) {
     r.result = FileResult::failed("reading", errno);
     return r;
