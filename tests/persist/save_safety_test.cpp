@@ -113,7 +113,7 @@ TEST(SaveSafety, ReplacingAnotherUsersFileKeepsItsOwnerGroupAndPermissions) {
   ASSERT_EQ(::chown(path.c_str(), kOther, kOther), 0);
   ASSERT_EQ(::chmod(path.c_str(), 0604), 0);
   ASSERT_TRUE(saveGame(played.game.world, path));
-  struct stat st {};
+  struct stat st = {};
   ASSERT_EQ(::stat(path.c_str(), &st), 0);
   EXPECT_EQ(st.st_uid, kOther);
   EXPECT_EQ(st.st_gid, kOther);

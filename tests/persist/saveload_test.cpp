@@ -219,7 +219,7 @@ TEST(SaveToDisk, ReplacingKeepsPermissionsAndSymbolicLinks) {
     ASSERT_TRUE(saveGame(played.game.world, folder.file(name))) << name;
     EXPECT_TRUE(std::filesystem::is_symlink(folder.file(name))) << name;
     EXPECT_EQ(test::readBytes(real), bytes) << name;
-    struct stat st {};
+    struct stat st = {};
     ASSERT_EQ(::stat(real.c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 02640u) << name;
   }
