@@ -32,7 +32,7 @@ void quitOnTerminationSignals() {
     // Ends every running event loop, a modal one included, then the application's own.
     QCoreApplication::exit(0);
   });
-  struct sigaction action {};
+  struct sigaction action = {};
   action.sa_handler = onSignal;
   sigemptyset(&action.sa_mask);
   action.sa_flags = SA_RESTART;
