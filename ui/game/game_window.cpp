@@ -103,8 +103,8 @@ struct GameWindow::Parts : Outcomes {
   }
 
   void postFinish() {
-    QMetaObject::invokeMethod(
-        q, [this] { finishShowing(); }, Qt::QueuedConnection);
+    const auto finish = [this] { finishShowing(); };
+    QMetaObject::invokeMethod(q, finish, Qt::QueuedConnection);
   }
 
   void finishShowing() {
