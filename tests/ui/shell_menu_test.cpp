@@ -94,7 +94,8 @@ class ShellMenuTest : public QObject {
       QCOMPARE(sound.played.back().second, SoundMode::Sync);
       QVERIFY(!menu.isVisible());
       QVERIFY(!menu.animationTimer.isActive());
-      menu.playGame();  // a second "Игра" queued meanwhile must not start a game inside the game
+      // A second "Игра" queued meanwhile must not start a game inside the game.
+      menu.playGame();
       game.world.gameReady = true;  // what the game window's activation does
       QTest::qWait(100);            // time passes in the game; the background must not move
     });
