@@ -1,18 +1,30 @@
 #!/usr/bin/env bash
 # Installs from Debian's packages whatever the build, the game or the tests
-# need and the machine lacks. Usage: tools/deps.sh [run|test]
+# need and the machine lacks. Every name is one that Debian 12, 13 and testing
+# all know: no compiler version is named (libclang-rt-dev follows the default
+# clang, whichever that is).
+# Usage: tools/deps.sh [run|test|root|cross]
+#   run    build and play the game          test   build and run every test
+#   root   tools/test_in_root.sh            cross  tools/cross_test.sh
 set -euo pipefail
 what=${1:-test}
 
 # qt6-wayland: the game runs natively in a Wayland session as well as on X11.
-packages=(cmake g++ make pkg-config
+game=(cmake g++ make pkg-config
   qt6-base-dev qt6-multimedia-dev qt6-wayland zlib1g-dev nlohmann-json3-dev qt6-translations-l10n libgl-dev
   fonts-sil-andika fonts-dejavu-core)
-if [[ $what == test ]]; then
-  packages+=(git libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    xvfb xauth xdotool x11-utils python3 imagemagick weston
-    dpkg-dev file lintian appstream desktop-file-utils)
-fi
+case $what in
+  run) packages=("${game[@]}") ;;
+  test)
+    packages=("${game[@]}" git libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
+      xvfb xauth xdotool x11-utils python3 imagemagick weston
+      dpkg-dev file lintian appstream desktop-file-utils) ;;
+  root) packages=(debootstrap) ;;
+  # GoogleTest comes as sources (/usr/src/googletest) and is built with the
+  # cross compiler; qemu-user runs the static programs without binfmt.
+  cross) packages=(cmake make g++-aarch64-linux-gnu g++-s390x-linux-gnu qemu-user libgtest-dev nlohmann-json3-dev) ;;
+  *) echo "usage: $0 [run|test|root|cross]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
