@@ -11,29 +11,37 @@ jobs=$(nproc)
 werror=OFF
 [[ ${CI:-} == true ]] && werror=ON
 
-echo "== format"
-files=$(git ls-files '*.cpp' '*.h' 2>/dev/null || true)
-if [[ -n $files ]]; then
-  clang-format --dry-run --Werror $files
-fi
+# Each stage's time goes into the summary at the end.
+times=() stage_name="" stage_start=$SECONDS
+stage() {
+  [[ -n $stage_name ]] && times+=("$stage_name $((SECONDS - stage_start)) s")
+  stage_name=$1 stage_start=$SECONDS
+  [[ -n $1 ]] && echo "== $1"
+  return 0
+}
 
-echo "== test build and tests"
+stage "format"
+tools/format_check.sh
+
+stage "test build and tests"
 cmake --preset test -DKLEBONY_WERROR=$werror >/dev/null
 cmake --build --preset test -j"$jobs"
 ctest --preset test -j"$jobs"
 
-echo "== sanitizers"
+stage "sanitizers"
 cmake --preset debug-asan -DKLEBONY_WERROR=$werror >/dev/null
 cmake --build --preset debug-asan -j"$jobs"
 ctest --preset debug-asan -j"$jobs"
 
-echo "== fuzzing the loader"
+stage "fuzzing the loader"
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz -j"$jobs"
 tools/fuzz.sh build/fuzz 60
 
-echo "== Debian package"
+stage "Debian package"
 deb=$(tools/package.sh)
 echo "$deb"
 bash tests/e2e/package_test.sh "$deb" build/test/bin
+stage ""
+echo "Times: $(IFS=,; echo "${times[*]}" | sed 's/,/, /g')"
 echo "All tests passed."
