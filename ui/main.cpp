@@ -1,9 +1,12 @@
 // Клебоны: the program.
 #include <langinfo.h>
 #include <QCoreApplication>
+#include <QLoggingCategory>
+#include <QString>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 #include "shell/application.h"
 #include "shell/quit_signals.h"
@@ -30,6 +33,37 @@ void preferPlainImageTransfer() {
   if (!std::getenv("QT_XCB_NO_MITSHM")) setenv("QT_XCB_NO_MITSHM", "1", 1);
 }
 
+QtMessageHandler qtMessageHandler = nullptr;
+
+// Qt's own sound reports that come without a category, where no logging rule
+// can single them out: Qt's PulseAudio layer finding no sound server, and Qt
+// 6.4's sound effects finding no audio device. The game plays on without
+// sound then (the WAV lengths still pace it): nothing for a player to read.
+void dropUncategorisedSoundReports(QtMsgType type, const QMessageLogContext& context,
+                                   const QString& message) {
+  const bool uncategorised = context.category && std::strcmp(context.category, "default") == 0;
+  if (type == QtWarningMsg && uncategorised &&
+      (message.startsWith(QStringLiteral("PulseAudioService: ")) ||
+       message == QStringLiteral("No audio device detected")))
+    return;
+  qtMessageHandler(type, context, message);
+}
+
+// Qt Multimedia's back ends talk at every start: Qt 6.8's FFmpeg back end
+// names its version and lists the hardware video decoders it probed (and
+// the probe wakes libvdpau, which prints by itself); with no sound device,
+// every sound effect reports that. The game only plays short WAV files, so
+// no video decoder is probed and the multimedia categories stay quiet. The
+// player's own QT_LOGGING_RULES (or QT_LOGGING_CONF) win over these rules;
+// with QT_LOGGING_RULES set, the uncategorised reports stay too.
+void quietMultimedia() {
+  for (const char* variable : {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"})
+    if (!std::getenv(variable)) setenv(variable, ",", 1);  // an empty list: none
+  QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
+  if (!std::getenv("QT_LOGGING_RULES"))
+    qtMessageHandler = qInstallMessageHandler(dropUncategorisedSoundReports);
+}
+
 void watchTerminationSignals() { klebony::quitOnTerminationSignals(); }
 
 }  // namespace
@@ -39,5 +73,6 @@ Q_COREAPP_STARTUP_FUNCTION(watchTerminationSignals)
 int main(int argc, char** argv) {
   ensureUtf8Locale();
   preferPlainImageTransfer();
+  quietMultimedia();
   return klebony::runKlebony(argc, argv);
 }
