@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks a built package the way Debian and a software centre would, then
 # unpacks it into a scratch root and plays the end-to-end flow with the
-# packaged program, so the files that ship are the ones tested.
+# packaged program, and starts and ends it once more with nothing said on
+# standard error, so the files that ship are the ones tested.
 # Usage: package_test.sh KLEBONY.DEB HEADLESS_DIR
 set -euo pipefail
 deb=$(realpath "$1")
@@ -43,12 +44,14 @@ echo "-- software centre and menu entries"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.klebony.metainfo.xml" || fail=1
 desktop-file-validate "$root/usr/share/applications/klebony.desktop" || fail=1
 
-echo "-- the packaged game through the end-to-end flow"
-status=0
-bash "$here/e2e_game.sh" "$root/usr/games" "$headless" || status=$?
-if ((status == 77)); then
-  echo "end-to-end flow skipped"
-elif ((status != 0)); then
-  fail=1
-fi
+for check in "the end-to-end flow:e2e_game.sh" "a quiet start and end:quiet_start.sh"; do
+  echo "-- the packaged game through ${check%%:*}"
+  status=0
+  bash "$here/${check#*:}" "$root/usr/games" "$headless" || status=$?
+  if ((status == 77)); then
+    echo "skipped"
+  elif ((status != 0)); then
+    fail=1
+  fi
+done
 exit $fail
