@@ -3,7 +3,7 @@ get_filename_component(dir ${SCRIPT} DIRECTORY)
 get_filename_component(name ${SCRIPT} NAME_WE)
 file(REMOVE_RECURSE ${WORKDIR})
 file(MAKE_DIRECTORY ${WORKDIR})
-execute_process(COMMAND ${DRIVER} ${SCRIPT}
+execute_process(COMMAND ${EMULATOR} ${DRIVER} ${SCRIPT}
   WORKING_DIRECTORY ${WORKDIR}
   OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 set(expected_status 0)
