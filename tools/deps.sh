@@ -34,6 +34,13 @@ if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
   sudo=""
   [[ $(id -u) -ne 0 ]] && sudo=sudo
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # dpkg's progress goes to a log, shown only when something fails.
+  log=$(mktemp)
+  trap 'rm -f "$log"' EXIT
+  if ! { $sudo apt-get update -qq && DEBIAN_FRONTEND=noninteractive \
+    $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    tail -n 40 "$log" >&2
+    echo "installing the packages failed" >&2
+    exit 1
+  fi
 fi
