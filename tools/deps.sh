@@ -15,8 +15,10 @@ game=(cmake g++ make pkg-config
   fonts-sil-andika fonts-dejavu-core)
 case $what in
   run) packages=("${game[@]}") ;;
+  # llvm: its llvm-symbolizer names the functions in the sanitizers' and the
+  # fuzzer's reports; clang does not bring it along.
   test)
-    packages=("${game[@]}" git libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev clang-format
+    packages=("${game[@]}" git libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev llvm clang-format
       xvfb xauth xdotool x11-utils python3 imagemagick weston
       dpkg-dev file lintian appstream desktop-file-utils) ;;
   root) packages=(debootstrap) ;;
