@@ -47,7 +47,8 @@ if [[ $(id -u) -ne 0 ]]; then
 fi
 
 roots=${KLEBONY_ROOTS:-/var/tmp/klebony-roots}
-root=$roots/$release
+# Canonical, as /proc/PID/root and /proc/self/mountinfo name it.
+root=$(realpath -m "$roots/$release")
 case $root/ in
   "$repo"/*) echo "the root must lie outside the checkout: $root" >&2; exit 2 ;;
 esac
@@ -126,7 +127,8 @@ make_root() {
 if ((fresh)) || [[ ! -f $root/.klebony-root ]]; then
   make_root
 fi
-cp /etc/resolv.conf "$root/etc/resolv.conf"
+# Replaced, never written through: the root's own may be a link that means a host path here.
+cp --remove-destination /etc/resolv.conf "$root/etc/resolv.conf"
 
 echo "== copying the checkout to $root/src/klebony"
 rm -rf --one-file-system "$root/src/klebony"
