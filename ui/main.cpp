@@ -3,10 +3,10 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QString>
+#include <QStringView>
 #include <clocale>
 #include <cstdlib>
 #include <cstring>
-#include <initializer_list>
 
 #include "shell/application.h"
 #include "shell/quit_signals.h"
@@ -36,29 +36,39 @@ void preferPlainImageTransfer() {
 QtMessageHandler qtMessageHandler = nullptr;
 
 // Qt's own sound reports that come without a category, where no logging rule
-// can single them out: Qt's PulseAudio layer finding no sound server, and Qt
-// 6.4's sound effects finding no audio device. The game plays on without
-// sound then (the WAV lengths still pace it): nothing for a player to read.
+// can single them out: no sound server (Qt's PulseAudio layer) and no audio
+// device for a sound effect (worded differently by Qt 6.4 and 6.11). The game
+// plays on without sound then (the WAV lengths still pace it).
+const char16_t* const kUncategorisedSoundReports[] = {u"PulseAudioService: ", u"QSoundEffect: ",
+                                                      u"No audio device detected"};
+
 void dropUncategorisedSoundReports(QtMsgType type, const QMessageLogContext& context,
                                    const QString& message) {
   const bool uncategorised = context.category && std::strcmp(context.category, "default") == 0;
-  if (type == QtWarningMsg && uncategorised &&
-      (message.startsWith(QStringLiteral("PulseAudioService: ")) ||
-       message == QStringLiteral("No audio device detected")))
-    return;
+  if (type == QtWarningMsg && uncategorised)
+    for (const char16_t* report : kUncategorisedSoundReports)
+      if (message.startsWith(QStringView(report))) return;
   qtMessageHandler(type, context, message);
 }
 
-// Qt Multimedia's back ends talk at every start: Qt 6.8's FFmpeg back end
-// names its version and lists the hardware video decoders it probed (and
-// the probe wakes libvdpau, which prints by itself); with no sound device,
-// every sound effect reports that. The game only plays short WAV files, so
-// no video decoder is probed and the multimedia categories stay quiet. The
-// player's own QT_LOGGING_RULES (or QT_LOGGING_CONF) win over these rules;
-// with QT_LOGGING_RULES set, the uncategorised reports stay too.
+// Qt Multimedia and the libraries below it talk at every start: Qt 6.8's
+// FFmpeg back end names its version and lists the hardware video decoders it
+// probed, and the probe wakes libvdpau, which prints by itself; Qt 6.11 tries
+// PipeWire first, and libpipewire complains where PipeWire is not installed;
+// with no sound device every sound effect says so. The game plays short WAV
+// files only: no video decoder is probed, libpipewire logs nothing, and the
+// multimedia categories stay quiet. Whatever the player sets wins: these
+// variables when set, QT_LOGGING_RULES and QT_LOGGING_CONF over the rules
+// (with QT_LOGGING_RULES set, the uncategorised reports stay too).
 void quietMultimedia() {
-  for (const char* variable : {"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", "QT_FFMPEG_ENCODING_HW_DEVICE_TYPES"})
-    if (!std::getenv(variable)) setenv(variable, ",", 1);  // an empty list: none
+  const struct {
+    const char* name;
+    const char* value;
+  } defaults[] = {{"QT_FFMPEG_DECODING_HW_DEVICE_TYPES", ","},  // an empty list
+                  {"QT_FFMPEG_ENCODING_HW_DEVICE_TYPES", ","},
+                  {"PIPEWIRE_DEBUG", "0"}};
+  for (const auto& variable : defaults)
+    if (!std::getenv(variable.name)) setenv(variable.name, variable.value, 1);
   QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia*=false"));
   if (!std::getenv("QT_LOGGING_RULES"))
     qtMessageHandler = qInstallMessageHandler(dropUncategorisedSoundReports);
