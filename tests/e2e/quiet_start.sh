@@ -30,12 +30,14 @@ cleanup() {
 trap cleanup EXIT
 fail=0
 
-# start_and_quit WHAT [VAR=VALUE...]: one start and close-box end of the game.
+# start_and_quit WHAT [VAR=VALUE...]: one start and close-box end of the game,
+# in a session's environment: a private XDG_RUNTIME_DIR, as a desktop has.
 start_and_quit() {
   local what=$1 status=0 menu
   shift
   : >"$work/err"
-  (cd "$work" && exec env -u QT_LOGGING_RULES "$@" QT_QPA_PLATFORM=xcb "$bin/klebony" >/dev/null 2>"$work/err") &
+  (cd "$work" && exec env -u QT_LOGGING_RULES XDG_RUNTIME_DIR="$work" "$@" QT_QPA_PLATFORM=xcb \
+    "$bin/klebony" >/dev/null 2>"$work/err") &
   pid=$!
   menu=$(wait_window '^Клебоны v1\.0$')
   # The sounds load just after the first paint: give them time to.
@@ -55,8 +57,7 @@ start_and_quit() {
   ((fail)) || echo "ok: $what"
 }
 
-start_and_quit "start and end without a sound server" PULSE_SERVER=unix:"$work/no-such-server" \
-  XDG_RUNTIME_DIR="$work"
+start_and_quit "start and end without a sound server" PULSE_SERVER=unix:"$work/no-such-server"
 
 if command -v pulseaudio >/dev/null; then
   # A server of this test alone, with a sink that plays into nothing.
