@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "battle_fight.h"
-#include "characteristics.h"
-#include "rules.h"
+#include "core/battle_fight.h"
+#include "core/characteristics.h"
+#include "core/rules.h"
 
 namespace klebony {
 

@@ -13,7 +13,7 @@
 #include <limits>
 #include <optional>
 
-#include "world.h"
+#include "core/world.h"
 
 namespace klebony {
 

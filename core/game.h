@@ -3,10 +3,10 @@
 // window state that the rules read and write, and where outcomes go.
 #include <string>
 
-#include "outcomes.h"
-#include "panel.h"
-#include "random.h"
-#include "world.h"
+#include "core/outcomes.h"
+#include "core/panel.h"
+#include "core/random.h"
+#include "core/world.h"
 
 namespace klebony {
 

@@ -2,9 +2,9 @@
 // random mutation draw and one capture attempt.
 #include <optional>
 
-#include "characteristics.h"
-#include "mutation.h"
-#include "rules.h"
+#include "core/characteristics.h"
+#include "core/mutation.h"
+#include "core/rules.h"
 
 namespace klebony {
 

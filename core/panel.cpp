@@ -1,11 +1,11 @@
 // The characteristics panel's texts, fonts and hints.
-#include "panel.h"
+#include "core/panel.h"
 
 #include <algorithm>
 
-#include "game.h"
-#include "mutation.h"
-#include "rules.h"
+#include "core/game.h"
+#include "core/mutation.h"
+#include "core/rules.h"
 
 namespace klebony {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "characteristics.h"
+#include "core/characteristics.h"
 
 namespace klebony {
 

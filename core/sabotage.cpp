@@ -2,9 +2,9 @@
 // organism or robs its amino acids.
 #include <cstdint>
 
-#include "characteristics.h"
-#include "game_steps.h"
-#include "rules.h"
+#include "core/characteristics.h"
+#include "core/game_steps.h"
+#include "core/rules.h"
 
 namespace klebony {
 

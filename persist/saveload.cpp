@@ -1,4 +1,4 @@
-#include "saveload.h"
+#include "persist/saveload.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -12,7 +12,7 @@
 #include <system_error>
 #include <utility>
 
-#include "savefile.h"
+#include "persist/savefile.h"
 
 namespace klebony {
 namespace {

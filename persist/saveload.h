@@ -3,9 +3,9 @@
 #include <optional>
 #include <string>
 
-#include "fileops.h"
-#include "game.h"
-#include "world.h"
+#include "core/game.h"
+#include "core/world.h"
+#include "persist/fileops.h"
 
 namespace klebony {
 

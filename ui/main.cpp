@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/application.h"
-#include "shell/quit_signals.h"
+#include "ui/shell/application.h"
+#include "ui/shell/quit_signals.h"
 
 namespace {
 

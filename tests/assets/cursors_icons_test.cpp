@@ -7,7 +7,7 @@
 #include <string>
 #include <tuple>
 
-#include "png.h"
+#include "tools/assetgen/png.h"
 
 namespace assetgen {
 namespace {

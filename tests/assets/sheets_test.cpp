@@ -7,8 +7,8 @@
 #include <numbers>
 #include <string>
 
-#include "colour.h"
-#include "png.h"
+#include "tools/assetgen/colour.h"
+#include "tools/assetgen/png.h"
 
 namespace assetgen {
 namespace {

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <string>
 
-#include "sounds.h"
+#include "tools/assetgen/sounds.h"
 
 namespace assetgen {
 namespace {

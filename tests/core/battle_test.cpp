@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "support.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {

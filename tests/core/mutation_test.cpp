@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "mutation.h"
-#include "panel.h"
-#include "support.h"
+#include "core/mutation.h"
+#include "core/panel.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {

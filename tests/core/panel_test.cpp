@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <limits>
 
-#include "panel.h"
-#include "support.h"
+#include "core/panel.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "game.h"
-#include "mutation.h"
-#include "panel.h"
-#include "rules.h"
+#include "core/game.h"
+#include "core/mutation.h"
+#include "core/panel.h"
+#include "core/rules.h"
 
 namespace klebony::soak {
 

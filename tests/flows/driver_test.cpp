@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "driver.h"
+#include "tools/headless/driver.h"
 
 namespace klebony::headless {
 namespace {

@@ -17,10 +17,10 @@
 #include <filesystem>
 #include <functional>
 
-#include "commands.h"
-#include "persist_support.h"
-#include "savefile.h"
-#include "saveload.h"
+#include "persist/commands.h"
+#include "persist/savefile.h"
+#include "persist/saveload.h"
+#include "tests/persist/persist_support.h"
 
 namespace klebony {
 namespace {

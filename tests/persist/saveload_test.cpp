@@ -1,4 +1,4 @@
-#include "saveload.h"
+#include "persist/saveload.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +10,11 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "commands.h"
-#include "mutation.h"
-#include "persist_support.h"
-#include "rules.h"
-#include "savefile.h"
+#include "core/mutation.h"
+#include "core/rules.h"
+#include "persist/commands.h"
+#include "persist/savefile.h"
+#include "tests/persist/persist_support.h"
 
 namespace klebony {
 namespace {

@@ -3,13 +3,13 @@
 #include <QTest>
 #include <cstring>
 
-#include "assets.h"
-#include "game/board_draw.h"
-#include "game/image_box.h"
-#include "game_rig.h"
-#include "registry.h"
-#include "rest_while_hidden.h"
-#include "sprite.h"
+#include "tests/ui/game_rig.h"
+#include "tests/ui/registry.h"
+#include "ui/assets.h"
+#include "ui/game/board_draw.h"
+#include "ui/game/image_box.h"
+#include "ui/rest_while_hidden.h"
+#include "ui/sprite.h"
 
 namespace klebony {
 

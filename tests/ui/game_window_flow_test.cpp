@@ -8,9 +8,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "game/image_box.h"
-#include "game_rig.h"
-#include "registry.h"
+#include "tests/ui/game_rig.h"
+#include "tests/ui/registry.h"
+#include "ui/game/image_box.h"
 
 namespace klebony {
 

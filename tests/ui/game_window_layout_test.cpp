@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "fonts.h"
-#include "game_rig.h"
-#include "registry.h"
+#include "tests/ui/game_rig.h"
+#include "tests/ui/registry.h"
+#include "ui/fonts.h"
 
 namespace klebony {
 

@@ -2,11 +2,11 @@
 #include <QTest>
 #include <cstring>
 
-#include "assets.h"
+#include "ui/assets.h"
 
-#include "game.h"
-#include "registry.h"
-#include "shell/menu_background.h"
+#include "core/game.h"
+#include "tests/ui/registry.h"
+#include "ui/shell/menu_background.h"
 
 namespace klebony {
 

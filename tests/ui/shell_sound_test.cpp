@@ -7,8 +7,8 @@
 #include <QTest>
 #include <QtEndian>
 
-#include "registry.h"
-#include "shell/sound.h"
+#include "tests/ui/registry.h"
+#include "ui/shell/sound.h"
 
 namespace klebony {
 

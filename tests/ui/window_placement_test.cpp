@@ -6,9 +6,9 @@
 #include <QTest>
 #include <climits>
 
-#include "game_rig.h"
-#include "registry.h"
-#include "window_placement.h"
+#include "tests/ui/game_rig.h"
+#include "tests/ui/registry.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 

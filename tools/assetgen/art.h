@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "image.h"
+#include "tools/assetgen/image.h"
 
 namespace assetgen {
 

@@ -1,11 +1,11 @@
-#include "generate.h"
+#include "tools/assetgen/generate.h"
 
 #include <fstream>
 #include <stdexcept>
 
-#include "art.h"
-#include "colour.h"
-#include "sounds.h"
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/colour.h"
+#include "tools/assetgen/sounds.h"
 
 namespace assetgen {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 

@@ -8,7 +8,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 

@@ -1,11 +1,11 @@
-#include "sounds.h"
+#include "tools/assetgen/sounds.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "wav.h"
+#include "tools/assetgen/wav.h"
 
 namespace assetgen {
 

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 

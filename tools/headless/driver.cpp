@@ -1,4 +1,4 @@
-#include "driver.h"
+#include "tools/headless/driver.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,12 +6,12 @@
 #include <sstream>
 #include <vector>
 
-#include "commands.h"
-#include "cp1251.h"
-#include "json.h"
-#include "mutation.h"
-#include "panel.h"
-#include "rules.h"
+#include "core/mutation.h"
+#include "core/panel.h"
+#include "core/rules.h"
+#include "persist/commands.h"
+#include "persist/cp1251.h"
+#include "tools/headless/json.h"
 
 namespace klebony::headless {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "game.h"
+#include "core/game.h"
 
 namespace klebony::headless {
 

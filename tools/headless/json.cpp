@@ -1,8 +1,8 @@
-#include "json.h"
+#include "tools/headless/json.h"
 
 #include <nlohmann/json.hpp>
 
-#include "panel.h"
+#include "core/panel.h"
 
 namespace klebony::headless {
 

@@ -2,7 +2,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "driver.h"
+#include "tools/headless/driver.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);

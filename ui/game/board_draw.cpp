@@ -1,12 +1,12 @@
-#include "board_draw.h"
+#include "ui/game/board_draw.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "animation.h"
-#include "random.h"
-#include "world.h"
+#include "core/animation.h"
+#include "core/random.h"
+#include "core/world.h"
 
 namespace klebony {
 

@@ -7,8 +7,8 @@
 #include <array>
 #include <vector>
 
-#include "sprite.h"
-#include "world.h"
+#include "core/world.h"
+#include "ui/sprite.h"
 
 namespace klebony {
 

@@ -1,4 +1,4 @@
-#include "characteristics_panel.h"
+#include "ui/game/characteristics_panel.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -8,7 +8,7 @@
 #include <QVariant>
 #include <algorithm>
 
-#include "fonts.h"
+#include "ui/fonts.h"
 
 namespace klebony {
 

@@ -5,7 +5,7 @@
 #include <QFrame>
 #include <QMap>
 
-#include "panel.h"
+#include "core/panel.h"
 
 class QLabel;
 class QPushButton;

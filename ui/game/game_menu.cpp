@@ -1,9 +1,9 @@
-#include "game_menu.h"
+#include "ui/game/game_menu.h"
 
 #include <QMenu>
 #include <QMenuBar>
 
-#include "assets.h"
+#include "ui/assets.h"
 
 namespace klebony {
 

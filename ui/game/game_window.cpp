@@ -1,4 +1,4 @@
-#include "game_window.h"
+#include "ui/game/game_window.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -11,20 +11,20 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "assets.h"
-#include "board_cells.h"
-#include "board_draw.h"
-#include "characteristics_panel.h"
-#include "commands.h"
-#include "fonts.h"
-#include "game_menu.h"
-#include "help_panel.h"
-#include "image_box.h"
-#include "mutation.h"
-#include "rest_while_hidden.h"
-#include "rules.h"
-#include "status_lines.h"
-#include "window_placement.h"
+#include "core/mutation.h"
+#include "core/rules.h"
+#include "persist/commands.h"
+#include "ui/assets.h"
+#include "ui/fonts.h"
+#include "ui/game/board_cells.h"
+#include "ui/game/board_draw.h"
+#include "ui/game/characteristics_panel.h"
+#include "ui/game/game_menu.h"
+#include "ui/game/help_panel.h"
+#include "ui/game/image_box.h"
+#include "ui/game/status_lines.h"
+#include "ui/rest_while_hidden.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 

@@ -1,11 +1,11 @@
-#include "help_panel.h"
+#include "ui/game/help_panel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "fonts.h"
-#include "help_text.h"
+#include "ui/fonts.h"
+#include "ui/game/help_text.h"
 
 namespace klebony {
 

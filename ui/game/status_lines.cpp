@@ -1,8 +1,8 @@
-#include "status_lines.h"
+#include "ui/game/status_lines.h"
 
 #include <QLabel>
 
-#include "fonts.h"
+#include "ui/fonts.h"
 
 namespace klebony {
 

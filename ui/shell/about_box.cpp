@@ -1,13 +1,13 @@
-#include "about_box.h"
+#include "ui/shell/about_box.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
-#include "fonts.h"
-#include "ports.h"
-#include "window_placement.h"
+#include "ui/fonts.h"
+#include "ui/ports.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 

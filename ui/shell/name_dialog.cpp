@@ -1,11 +1,11 @@
-#include "name_dialog.h"
+#include "ui/shell/name_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "cp1251.h"
-#include "game.h"
-#include "window_placement.h"
+#include "core/game.h"
+#include "persist/cp1251.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 

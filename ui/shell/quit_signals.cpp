@@ -1,4 +1,4 @@
-#include "quit_signals.h"
+#include "ui/shell/quit_signals.h"
 
 #include <sys/socket.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "sound.h"
+#include "ui/shell/sound.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <fstream>
 
-#include "wav_header.h"
+#include "media/wav_header.h"
 
 namespace klebony {
 

@@ -6,7 +6,7 @@
 #include <array>
 #include <optional>
 
-#include "ports.h"
+#include "ui/ports.h"
 
 class QSoundEffect;
 

@@ -1,4 +1,4 @@
-#include "start_screen.h"
+#include "ui/shell/start_screen.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "assets.h"
-#include "button_cover.h"
-#include "fonts.h"
-#include "ports.h"
-#include "rest_while_hidden.h"
-#include "rules.h"
-#include "window_placement.h"
+#include "core/rules.h"
+#include "ui/assets.h"
+#include "ui/fonts.h"
+#include "ui/ports.h"
+#include "ui/rest_while_hidden.h"
+#include "ui/shell/button_cover.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 
