@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/fonts.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -58,7 +59,7 @@ class LegendBox : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    const QColor light(Qt::white), dark(128, 128, 128);
+    const QColor light = palette::kBevelLight, dark = palette::kBevelDark;
     // Panel coordinates: top 52, bottom 265, left 192, separator 202, right end 324.
     auto hline = [&](int y) {
       p.setPen(light);
@@ -83,11 +84,7 @@ CharacteristicsPanel::CharacteristicsPanel(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   setLineWidth(1);
   setFixedSize(337, 403);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  pal.setColor(QPalette::WindowText, Qt::black);
-  setPalette(pal);
+  palette::fill(this, palette::kPanelGrey, palette::kText);
 
   const QFont regular = gameFont(kCaptionFont);
   const QFont bold = gameFont(kCaptionFont, true);

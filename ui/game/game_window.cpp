@@ -23,6 +23,7 @@
 #include "ui/game/help_panel.h"
 #include "ui/game/image_box.h"
 #include "ui/game/status_lines.h"
+#include "ui/palette.h"
 #include "ui/rest_while_hidden.h"
 #include "ui/window_placement.h"
 
@@ -30,17 +31,12 @@ namespace klebony {
 
 namespace {
 
-const QColor kSilver(192, 192, 192);
-
 QFrame* panelFrame(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shadow shadow) {
   auto* f = new QFrame(parent);
   f->setObjectName(QLatin1String(name));
   f->setFrameStyle(QFrame::Panel | shadow);
   f->setGeometry(geometry);
-  f->setAutoFillBackground(true);
-  QPalette pal = f->palette();
-  pal.setColor(QPalette::Window, kSilver);
-  f->setPalette(pal);
+  palette::fill(f, palette::kPanelGrey);
   return f;
 }
 
@@ -225,7 +221,7 @@ void GameWindow::Parts::buildBoardSide() {
 void GameWindow::Parts::buildRightSide() {
   const Assets& assets = Assets::get();
   titlePanel = panelFrame(clientFrame, "Panel3", QRect(452, 4, 337, 44), QFrame::Raised);
-  titleLabel(titlePanel, "Panel3Caption", QStringLiteral("К Л Е Б О Н Ы"), 24, Qt::blue,
+  titleLabel(titlePanel, "Panel3Caption", QStringLiteral("К Л Е Б О Н Ы"), 24, palette::kGameTitle,
              QRect(1, 1, 335, 42));
   leftHeart = new ImageBox(QSize(32, 32), titlePanel);
   leftHeart->setObjectName(QStringLiteral("SerdceBox2"));
@@ -304,7 +300,7 @@ GameWindow::GameWindow(Game& game, const Ports& ports, QWidget* parent)
   d->boardImage = QImage(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
   d->boardImage.fill(Qt::black);
   d->heartImage = QImage(32, 32, QImage::Format_RGB32);
-  d->heartImage.fill(kSilver);
+  d->heartImage.fill(palette::kPanelGrey);
   d->hoverMarker.sprites = cutFrames(assets.markerSheet, kMarkerFrames, kCellPixels, kCellPixels);
   d->heart.sprites = cutFrames(assets.heartSheet, kHeartFrames, 32, 32);
   d->boardView->present(d->boardImage);
@@ -351,7 +347,7 @@ void GameWindow::drawingStep() {
       d->boardPainter.step(game.world, game.random, assets.organismSheet, d->hoverMarker, d->boardImage);
   if (!changed.empty()) d->boardView->present(d->boardImage, changed);
 
-  if (d->heartPainter.step(d->heart, d->heartImage, kSilver)) {
+  if (d->heartPainter.step(d->heart, d->heartImage, palette::kPanelGrey)) {
     d->rightHeart->present(d->heartImage);
     d->leftHeart->present(d->heartImage);
   }

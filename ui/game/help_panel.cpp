@@ -6,6 +6,7 @@
 
 #include "ui/fonts.h"
 #include "ui/game/help_text.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -14,13 +15,13 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
   setFrameStyle(QFrame::Panel | QFrame::Raised);
   setAutoFillBackground(true);
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  pal.setColor(QPalette::Base, QColor(192, 192, 192));
-  pal.setColor(QPalette::Text, Qt::black);
+  pal.setColor(QPalette::Window, palette::kPanelGrey);
+  pal.setColor(QPalette::Base, palette::kPanelGrey);
+  pal.setColor(QPalette::Text, palette::kText);
   setPalette(pal);
   setFixedSize(345, 401);
 
-  title_ = titleLabel(this, "Label29", QStringLiteral("СПРАВКА"), 19, Qt::red, QRect(8, 6, 329, 26));
+  title_ = titleLabel(this, "Label29", QStringLiteral("СПРАВКА"), 19, palette::kHelpTitle, QRect(8, 6, 329, 26));
 
   memo_ = new QPlainTextEdit(this);
   memo_->setObjectName(QStringLiteral("Memo1"));

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "ui/fonts.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -14,11 +15,7 @@ QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
   l->setGeometry(1, top, 445, 13);
   l->setAlignment(Qt::AlignCenter);
   l->setFont(gameFont(11));
-  l->setAutoFillBackground(true);
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  pal.setColor(QPalette::WindowText, colour);
-  l->setPalette(pal);
+  palette::fill(l, palette::kStatusPaper, colour);
   return l;
 }
 
@@ -27,13 +24,10 @@ QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
 StatusLines::StatusLines(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("Panel2"));
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  setPalette(pal);
+  palette::fill(this, palette::kStatusPaper);
   setFixedSize(448, 28);
-  upper_ = line(this, "H1", QColor(128, 0, 0), 1);
-  lower_ = line(this, "H2", Qt::black, 14);
+  upper_ = line(this, "H1", palette::kNewsText, 1);
+  lower_ = line(this, "H2", palette::kText, 14);
 }
 
 void StatusLines::setLines(const QString& upper, const QString& lower) {
@@ -44,10 +38,7 @@ void StatusLines::setLines(const QString& upper, const QString& lower) {
 CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("StatusBar1"));
   setFixedSize(792, 19);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(pal);
+  palette::fill(this, palette::kPanelGrey);
   struct Part {
     int width;
     const char* text;

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/fonts.h"
+#include "ui/palette.h"
 #include "ui/ports.h"
 #include "ui/window_placement.h"
 
@@ -33,12 +34,8 @@ AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), des
   title->setObjectName(QStringLiteral("Panel2"));
   title->setGeometry(3, 2, 277, 24);
   title->setAlignment(Qt::AlignCenter);
-  title->setAutoFillBackground(true);
   title->setFont(gameFont(16, true));
-  QPalette titleColours = title->palette();
-  titleColours.setColor(QPalette::Window, Qt::black);
-  titleColours.setColor(QPalette::WindowText, QColor(0, 255, 255));
-  title->setPalette(titleColours);
+  palette::fill(title, palette::kAboutTitleGround, palette::kAboutTitle);
 
   credits = new QPlainTextEdit(this);
   credits->setObjectName(QStringLiteral("Memo1"));
@@ -51,8 +48,8 @@ AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), des
   credits->setFont(memoFont);
   credits->document()->setDocumentMargin(3);
   QPalette memo = credits->palette();
-  memo.setColor(QPalette::Base, QColor(192, 192, 192));
-  memo.setColor(QPalette::Text, Qt::black);
+  memo.setColor(QPalette::Base, palette::kPanelGrey);
+  memo.setColor(QPalette::Text, palette::kText);
   credits->setPalette(memo);
   credits->setPlainText(
       QStringLiteral("Версия программы:\n"
@@ -74,7 +71,7 @@ AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), des
     label->setCursor(Qt::PointingHandCursor);
     label->setFont(gameFont(12, true));
     QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor(0, 0, 160));
+    p.setColor(QPalette::WindowText, palette::kLink);
     label->setPalette(p);
     return label;
   };

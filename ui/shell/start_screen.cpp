@@ -10,6 +10,7 @@
 #include "core/rules.h"
 #include "ui/assets.h"
 #include "ui/fonts.h"
+#include "ui/palette.h"
 #include "ui/ports.h"
 #include "ui/rest_while_hidden.h"
 #include "ui/shell/button_cover.h"
@@ -46,7 +47,7 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
     b->setFont(gameFont(12, true));
     b->setCursor(assets.buttonCursor);
     QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::ButtonText, palette::kText);
     b->setPalette(p);
     return b;
   };
