@@ -71,7 +71,7 @@ QtSoundPort::Effect& QtSoundPort::effect(Sound sound) {
 }
 
 void QtSoundPort::preload() {
-  for (int s = 0; s < static_cast<int>(effects_.size()); ++s) effect(static_cast<Sound>(s));
+  for (const SoundInfo& sound : kSoundTable) effect(sound.id);
 }
 
 void QtSoundPort::alert() { QApplication::beep(); }

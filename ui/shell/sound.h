@@ -1,5 +1,5 @@
 #pragma once
-// The nine sound effects through QSoundEffect, one playing at a time.
+// The game's sound effects (core/sounds.h) through QSoundEffect, one playing at a time.
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -51,7 +51,7 @@ class QtSoundPort : public QObject, public SoundPort {
   void waitForEnd(const Effect& e);
 
   QString folder_;
-  std::array<Effect, 9> effects_{};
+  std::array<Effect, kSoundCount> effects_{};
   QSoundEffect* playing_ = nullptr;
 };
 
