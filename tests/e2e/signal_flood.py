@@ -14,27 +14,17 @@ import sys
 import time
 
 
-def status_field(pid, name):
-    with open(f"/proc/{pid}/status") as f:
-        for line in f:
-            if line.startswith(name + ":"):
-                return line.split()[1]
-    return ""
-
-
-def catches(pid, number):
+def status(pid):
+    """The fields of /proc/PID/status; none once the process is reaped."""
     try:
-        mask = int(status_field(pid, "SigCgt"), 16)
-        return status_field(pid, "Name") == "klebony" and mask >> (number - 1) & 1
+        with open(f"/proc/{pid}/status") as f:
+            return dict(line.split(":\t", 1) for line in f)
     except FileNotFoundError:
-        return False
+        return {}
 
 
 def ended(pid):
-    try:
-        return status_field(pid, "State") in ("Z", "X")
-    except FileNotFoundError:
-        return True
+    return status(pid).get("State", "Z")[0] in "ZX"
 
 
 def flood(pid, number, count, seconds):
@@ -59,7 +49,8 @@ def main():
         sys.exit(0 if flood(int(sys.argv[4]), number, count, seconds) else 1)
     game = subprocess.Popen(sys.argv[5:])
     deadline = time.monotonic() + 20
-    while not catches(game.pid, number):
+    # Python catches only SIGINT: for SIGTERM or SIGHUP the bit is the game's.
+    while not int(status(game.pid).get("SigCgt", "0"), 16) >> (number - 1) & 1:
         if game.poll() is not None or time.monotonic() > deadline:
             game.kill()
             sys.exit(f"the game never caught {number.name}")
