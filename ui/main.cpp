@@ -2,6 +2,7 @@
 #include <langinfo.h>
 #include <QCoreApplication>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -39,5 +40,10 @@ Q_COREAPP_STARTUP_FUNCTION(watchTerminationSignals)
 int main(int argc, char** argv) {
   ensureUtf8Locale();
   preferPlainImageTransfer();
-  return klebony::runKlebony(argc, argv);
+  const int status = klebony::runKlebony(argc, argv);
+  // The application is gone; Qt's exit-time destructors are skipped. Qt 6.4's
+  // sound cache waits in one for its loading thread while holding the lock
+  // that thread needs: a quit while the sounds still load would hang.
+  std::fflush(nullptr);
+  std::_Exit(status);
 }
