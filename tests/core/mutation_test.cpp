@@ -12,7 +12,7 @@ namespace {
 using test::TestGame;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-// Counts the refreshes of HOD and BMut besides the recorded lines.
+// Counts the refreshes of the turn and mutation buttons besides the recorded lines.
 class ControlsRecorder : public test::Recorder {
  public:
   int controls = 0;

@@ -60,7 +60,7 @@ class RandomPlayer {
     for (int i = 1 + pick(3); i > 0 && !watcher(game).ended; --i) clickNeighbour(game);
     if (watcher(game).ended) return;
     if (pick(2) == 0) mutate(game);
-    if (game.window.mutationMode && pick(4) == 0) endTurn(game);  // refused: HOD is disabled
+    if (game.window.mutationMode && pick(4) == 0) endTurn(game);  // refused: the turn button is disabled
     if (game.window.mutationMode) toggleMutationMode(game);
     endTurn(game);
   }

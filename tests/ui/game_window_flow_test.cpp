@@ -124,12 +124,11 @@ class GameWindowFlowTest : public QObject {
     rig.game.world.organisms[kPlayer].spike = 50;
     auto* board = rig.part<ImageBox>("boardView");
 
+    // What the battle does is the rules' (tests/core/battle_test.cpp); the
+    // window takes the cell and closes once the game has ended.
     QTest::mouseClick(board, Qt::LeftButton, {}, cellCentre(2, 1));
     QCOMPARE(rig.game.world.cell(2, 1).owner, kPlayer);
-    QVERIFY(rig.sound.played.back() == Sound::AttackWon);
-    QCOMPARE(rig.game.window.upperStatus, std::string("Тарвилис напал на  Зеномиус и ПОБЕДИЛ!"));
-    QCOMPARE(rig.messages.texts,
-             QStringList{QStringLiteral("УРА-А-А! Я самый крутой клебон! Всэх зарэзаль! :-)")});
+    QCOMPARE(rig.messages.texts.size(), 1);
     QVERIFY(!rig.part<QTimer>("boardTimer")->isActive());
     // The window closes only once the click's handler has finished.
     QVERIFY(rig.window->isVisible());
@@ -178,6 +177,12 @@ class GameWindowFlowTest : public QObject {
     QKeyEvent er(QEvent::KeyPress, 0x0420, Qt::NoModifier, QStringLiteral("р"));
     QApplication::sendEvent(rig.window.get(), &er);
     QCOMPARE(rig.game.world.turn, 2);
+    // Shift changes nothing; Ctrl and Alt combinations are not the game's.
+    QTest::keyClick(rig.window.get(), Qt::Key_H, Qt::ShiftModifier);
+    QCOMPARE(rig.game.world.turn, 3);
+    QTest::keyClick(rig.window.get(), Qt::Key_H, Qt::ControlModifier);
+    QTest::keyClick(rig.window.get(), Qt::Key_H, Qt::AltModifier);
+    QCOMPARE(rig.game.world.turn, 3);
 
     // Only the button, the menu item and the key switch the mode on; a legend label does not.
     QTest::mouseClick(rig.part<QLabel>("mutationLegend"), Qt::LeftButton, {}, QPoint(4, 4));
