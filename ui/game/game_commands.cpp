@@ -9,15 +9,15 @@ namespace klebony {
 namespace {
 
 struct MenuInfo {
-  GameMenuId id;
+  MenuId id;
   const char* name;
   const char* title;
 };
 
 constexpr MenuInfo kMenus[] = {
-    {GameMenuId::Game, "gameMenu", "Игра"},
-    {GameMenuId::Commands, "commandsMenu", "Команды"},
-    {GameMenuId::Help, "helpMenu", "Помощь"},
+    {MenuId::Game, "gameMenu", "Игра"},
+    {MenuId::Commands, "commandsMenu", "Команды"},
+    {MenuId::Help, "helpMenu", "Помощь"},
 };
 
 }  // namespace

@@ -14,11 +14,11 @@ class QMenuBar;
 
 namespace klebony {
 
-enum class GameMenuId { Game, Commands, Help };  // "Игра", "Команды", "Помощь"
+enum class MenuId { Game, Commands, Help };  // "Игра", "Команды", "Помощь"
 
 struct GameCommand {
   const char* name;  // its name in code: the QAction is "<name>Action", its legend line "<name>Legend"
-  GameMenuId menu;
+  MenuId menu;
   const char* text;  // the menu item's text
   QIcon Assets::*icon = nullptr;
   bool separatorAbove = false;
