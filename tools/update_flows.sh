@@ -17,8 +17,10 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 changed=0
+scripts=0
 for script in "$root"/tests/flows/*.kls; do
   name=$(basename "$script" .kls)
+  scripts=$((scripts + 1))
   expected=$root/tests/flows/$name.expected
   status=0
   mkdir "$work/$name"
@@ -34,4 +36,4 @@ for script in "$root"/tests/flows/*.kls; do
     rm -f "$root/tests/flows/$name.status"
   fi
 done
-echo "$changed of $(ls "$root"/tests/flows/*.kls | wc -l) outputs changed; see git diff tests/flows"
+echo "$changed of $scripts outputs changed; see git diff tests/flows"
