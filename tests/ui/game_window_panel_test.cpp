@@ -92,8 +92,7 @@ class GameWindowPanelTest : public QObject {
       fillPlayer(rig, value, value);
       for (auto it = lefts.cbegin(); it != lefts.cend(); ++it) {
         const QLabel* l = rig.part<QLabel>(qPrintable(it.key()));
-        QCOMPARE(l->x(), it.value());
-        QCOMPARE(l->font().pixelSize(), 12);
+        QVERIFY2(l->x() == it.value() && l->font().pixelSize() == 12, qPrintable(it.key() + ": " + l->text()));
       }
     }
   }

@@ -57,13 +57,6 @@ constexpr QRect kAminoAcidCaption(20, 364, 106, kRowHeight);
 constexpr QRect kAminoAcidValue(128, 364, 97, kRowHeight);
 constexpr QRect kMutationButton(232, 364, 80, 19);
 
-// A row every 17 pixels from the top; closer when more rows must fit above
-// the amino acid box.
-int rowSpacing() {
-  const int rows = static_cast<int>(panelRows().size());
-  return std::min(kRowHeight, (kAminoAcidBox.top() - kFirstRowTop) / rows);
-}
-
 int valueColumn(const PanelRow& row) {
   if (row.item == PanelItem::of(Characteristic::Vitality)) return kVitalityColumn;
   const bool defence = row.item.kind == PanelItem::Kind::Characteristic &&
@@ -73,6 +66,31 @@ int valueColumn(const PanelRow& row) {
 
 bool besideLegend(int top, int height) {
   return top < kLegendBox.bottom() + 1 && top + height > kLegendBox.top();
+}
+
+struct RowPlace {
+  int top;
+  int height;
+};
+
+// A row every 17 pixels from the top, closer when more rows must fit above
+// the amino acid box. A row whose caption reaches past the legend's line (a
+// defence) stands below the legend, and the rows from there on close up to fit.
+std::vector<RowPlace> rowPlaces() {
+  const std::vector<PanelRow>& rows = panelRows();
+  const int count = static_cast<int>(rows.size());
+  int spacing = std::min(kRowHeight, (kAminoAcidBox.top() - kFirstRowTop) / count);
+  std::vector<RowPlace> places;
+  int top = kFirstRowTop;
+  for (int i = 0; i < count; ++i) {
+    if (valueColumn(rows[i]) > kLegendBox.left() && besideLegend(top, spacing)) {
+      top = kLegendBox.bottom() + 1;
+      spacing = std::min(spacing, (kAminoAcidBox.top() - top) / (count - i));
+    }
+    places.push_back({top, spacing});
+    top += spacing;
+  }
+  return places;
 }
 
 // The legend's lines spread evenly from below its heading down to the last
@@ -136,26 +154,26 @@ void CharacteristicsPanel::addHeading() {
 
 void CharacteristicsPanel::addRows() {
   const QFont regular = gameFont(kCaptionFont);
-  const int spacing = rowSpacing();
-  int top = kFirstRowTop;
-  for (const PanelRow& row : panelRows()) {
+  const std::vector<RowPlace> places = rowPlaces();
+  for (std::size_t i = 0; i < places.size(); ++i) {
+    const PanelRow& row = panelRows()[i];
+    const auto [top, height] = places[i];
     const QString name = QString::fromUtf8(row.name);
     const int column = valueColumn(row);
     QLabel* caption = addLabel(name + QStringLiteral("Caption"), QString::fromUtf8(row.caption),
-                               QRect(kCaptionLeft, top, column - kCaptionLeft, spacing), regular);
+                               QRect(kCaptionLeft, top, column - kCaptionLeft, height), regular);
     makeTarget(caption, row.item);
     if (row.item.kind == PanelItem::Kind::Characteristic)
       captions_[static_cast<int>(row.item.characteristic)] = caption;
     // Beside the legend a value may grow up to its line, elsewhere up to the panel's frame.
-    const bool beside = besideLegend(top, spacing);
+    const bool beside = besideLegend(top, height);
     const int right = beside ? kLegendBox.left() - kLegendClearance : kValueRight;
-    const QRect design(column, top, right - column, spacing);
+    const QRect design(column, top, right - column, height);
     QLabel* value = addLabel(name + QStringLiteral("Value"), QString(), design, regular);
     // A long value may lie over its caption's blank tail; the caption keeps the pointer.
     value->setAttribute(Qt::WA_TransparentForMouseEvents);
     values_.push_back(
         {&row, {value, caption, design, beside ? kLegendBox.left() : kPanelWidth - kPanelFrame}});
-    top += spacing;
   }
 }
 
