@@ -45,6 +45,7 @@ constexpr int kLegendRight = 324;
 constexpr int kLegendTop = 52;
 constexpr int kLegendSeparator = 202;
 constexpr int kLegendBottom = 265;
+// The box holds each line and the dark line beside it.
 constexpr QRect kLegendBox(kLegendLeft, kLegendTop, kLegendRight - kLegendLeft + 2,
                            kLegendBottom - kLegendTop + 2);
 constexpr QRect kLegendHeading(204, 59, 115, 20);
