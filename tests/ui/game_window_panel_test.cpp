@@ -92,7 +92,8 @@ class GameWindowPanelTest : public QObject {
       fillPlayer(rig, value, value);
       for (auto it = lefts.cbegin(); it != lefts.cend(); ++it) {
         const QLabel* l = rig.part<QLabel>(qPrintable(it.key()));
-        QVERIFY2(l->x() == it.value() && l->font().pixelSize() == 12, qPrintable(it.key() + ": " + l->text()));
+        QVERIFY2(l->x() == it.value() && l->font().pixelSize() == 12,
+                 qPrintable(it.key() + ": " + l->text()));
       }
     }
   }
