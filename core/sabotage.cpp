@@ -10,8 +10,6 @@ namespace klebony {
 
 namespace {
 
-constexpr int kSabotageDraws = 21;  // the draw that decides what the tentacle does
-constexpr int kRobberyDraw = 2;
 constexpr int32_t kRobberyBase = 5000;
 constexpr int32_t kRobberyPerTurn = 5;
 constexpr int32_t kRobberyGain = 1000;

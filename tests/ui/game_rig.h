@@ -105,7 +105,7 @@ struct Rig {
   void open() {
     window->show();
     QApplication::processEvents();
-    part<QTimer>("Tim_Game")->stop();
+    part<QTimer>("boardTimer")->stop();
   }
 };
 

@@ -22,12 +22,12 @@ QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
 }  // namespace
 
 StatusLines::StatusLines(QWidget* parent) : QFrame(parent) {
-  setObjectName(QStringLiteral("Panel2"));
+  setObjectName(QStringLiteral("statusLines"));
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   palette::fill(this, palette::kStatusPaper);
   setFixedSize(448, 28);
-  upper_ = line(this, "H1", palette::kNewsText, 1);
-  lower_ = line(this, "H2", palette::kText, 14);
+  upper_ = line(this, "upperStatusLine", palette::kNewsText, 1);
+  lower_ = line(this, "lowerStatusLine", palette::kText, 14);
 }
 
 void StatusLines::setLines(const QString& upper, const QString& lower) {
@@ -36,7 +36,7 @@ void StatusLines::setLines(const QString& upper, const QString& lower) {
 }
 
 CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("StatusBar1"));
+  setObjectName(QStringLiteral("creditsBar"));
   setFixedSize(792, 19);
   palette::fill(this, palette::kPanelGrey);
   struct Part {
@@ -51,7 +51,7 @@ CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
   int index = 0;
   for (const Part& part : parts) {
     auto* l = new QLabel(QString::fromUtf8(part.text), this);
-    l->setObjectName(QStringLiteral("StatusPanel%1").arg(index++));
+    l->setObjectName(QStringLiteral("creditsPart%1").arg(index++));
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignCenter);
     // Sunken panels with a 2-pixel gap between them.
