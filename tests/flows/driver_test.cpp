@@ -2,6 +2,7 @@
 // cover what it prints for a game.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <set>
 #include <sstream>
 
@@ -54,6 +55,23 @@ TEST(DriverLimits, ALongLineWithinTheLimitRuns) {
 }
 
 // Regression: bytes that are not printable were echoed raw to standard error.
+// Regression: a NUL byte cut the path short and the game was saved under the
+// shorter name; a folder given as the script ran nothing and exited 0.
+TEST(DriverLimits, APathWithANulByteAndAScriptThatIsNoFileAreErrors) {
+  const std::string folder = ::testing::TempDir() + "driver-nul";
+  std::filesystem::create_directories(folder);
+  const Outcome nul = run("seed 1\nnewgame\nsave " + folder + "/game.klb" + std::string(1, '\0') + "x\n");
+  EXPECT_EQ(nul.status, 2);
+  EXPECT_EQ(nul.err, "error: line 3: save path with a NUL byte\n");
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+
+  std::ostringstream out, err;
+  Driver driver(out, err);
+  EXPECT_EQ(driver.runFile(folder), 2);
+  EXPECT_EQ(err.str(), "error: " + folder + " is not a regular file\n");
+  std::filesystem::remove_all(folder);
+}
+
 TEST(DriverMessages, TokensAreEchoedWithUnprintableBytesEscaped) {
   EXPECT_EQ(run("j\x1b[2Jump\n").err, "error: line 1: unknown command 'j\\x1b[2Jump'\n");
   EXPECT_EQ(run("draws 1\xff\n").err, "error: line 1: bad draw '1\\xff'\n");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <sstream>
 #include <vector>
@@ -132,6 +134,8 @@ template <void (*rule)(Game&, const std::string&)>
 void fileRule(const Line& l) {
   const std::string path = restOfLine(l.text, l.words[0]);
   if (path.empty()) throw ScriptError(l.words[0] + " needs a path");
+  // No file dialog returns one; cut at it, the path would name another file.
+  if (path.find('\0') != std::string::npos) throw ScriptError(l.words[0] + " path with a NUL byte");
   rule(l.game, path);
 }
 
@@ -250,7 +254,7 @@ void Driver::execute(const std::string& line) {
   throw ScriptError("unknown command '" + printable(words[0]) + "'");
 }
 
-int Driver::fail(int line, const char* what) {
+int Driver::fail(int64_t line, const char* what) {
   out_.flush();
   err_ << "error: line " << line << ": " << what << '\n';
   return 2;
@@ -258,7 +262,8 @@ int Driver::fail(int line, const char* what) {
 
 int Driver::run(std::istream& script) {
   std::string line;
-  for (int number = 1;; ++number) {
+  // 64 bits: a script fed from a pipe may run for longer than any int counts.
+  for (int64_t number = 1;; ++number) {
     try {
       if (!readLine(script, line, kLineLimit)) break;
       if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -277,6 +282,20 @@ int Driver::run(std::istream& script) {
   }
   out_.flush();
   return 0;
+}
+
+int Driver::runFile(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    err_ << "error: " << printable(path) << " is not a regular file\n";
+    return 2;
+  }
+  std::ifstream script(path);
+  if (!script) {
+    err_ << "error: cannot open " << printable(path) << '\n';
+    return 2;
+  }
+  return run(script);
 }
 
 }  // namespace klebony::headless
