@@ -12,10 +12,10 @@ inline const QColor kBevelLight(255, 255, 255);
 inline const QColor kBevelDark(128, 128, 128);
 inline const QColor kText(0, 0, 0);
 inline const QColor kStatusPaper(255, 255, 255);
-inline const QColor kNewsText(128, 0, 0);          // the upper status line
-inline const QColor kGameTitle(0, 0, 255);         // "К Л Е Б О Н Ы" over the panel
-inline const QColor kHelpTitle(255, 0, 0);         // "СПРАВКА"
-inline const QColor kAboutTitle(0, 255, 255);      // on black, in the about box
+inline const QColor kNewsText(128, 0, 0);      // the upper status line
+inline const QColor kGameTitle(0, 0, 255);     // "К Л Е Б О Н Ы" over the panel
+inline const QColor kHelpTitle(255, 0, 0);     // "СПРАВКА"
+inline const QColor kAboutTitle(0, 255, 255);  // on black, in the about box
 inline const QColor kAboutTitleGround(0, 0, 0);
 inline const QColor kLink(0, 0, 160);
 
