@@ -4,9 +4,9 @@
 
 #include <climits>
 
-#include "battle_fight.h"
-#include "game.h"
-#include "rules.h"
+#include "core/battle_fight.h"
+#include "core/game.h"
+#include "core/rules.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "../tests/core/soak_play.h"
+#include "tests/core/soak_play.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "rules.h"
+#include "core/rules.h"
 
 namespace {
 

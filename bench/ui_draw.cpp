@@ -7,11 +7,11 @@
 #include <QImage>
 #include <QPainter>
 
-#include "animation.h"
-#include "game/board_draw.h"
-#include "random.h"
-#include "sprite.h"
-#include "world.h"
+#include "core/animation.h"
+#include "core/random.h"
+#include "core/world.h"
+#include "ui/game/board_draw.h"
+#include "ui/sprite.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "battle_fight.h"
-#include "characteristics.h"
-#include "rules.h"
+#include "core/battle_fight.h"
+#include "core/characteristics.h"
+#include "core/rules.h"
 
 namespace klebony {
 
@@ -13,7 +13,6 @@ namespace {
 
 constexpr int kDefenceGainDraws = 3;  // a beaten defender may gain a defence: one chance in three
 constexpr int kDefenceGainDraw = 1;
-constexpr int kGrowthDraws = 19;                 // what a computer organism beaten by the player may grow
 constexpr int32_t kGrowthAminoAcids = 400;       // besides a vitality step
 constexpr int32_t kWonDefenceAminoAcids = 5000;  // for a defender that beat the player
 
@@ -22,24 +21,17 @@ int32_t fullHp(const Organism& o) { return saturate32(int64_t{o.vitality} * 10);
 
 void raise(int32_t& level, int64_t by) { level = addSaturated(level, by); }
 
-// The n-th defence of the table.
-Characteristic defence(int n) {
-  for (const CharacteristicInfo& c : kCharacteristicTable)
-    if (c.battleRole == BattleRole::Defence && n-- == 0) return c.id;
-  return Characteristic::AcidDefence;
-}
-
-int defenceCount() {
-  int n = 0;
-  for (const CharacteristicInfo& c : kCharacteristicTable) n += c.battleRole == BattleRole::Defence;
-  return n;
+// A beaten defender's new defence, drawn from its list.
+Characteristic drawnDefence(Game& game) {
+  constexpr int count = static_cast<int>(kDefencesGainedWhenBeaten.size());
+  return kDefencesGainedWhenBeaten[random(game, count)];
 }
 
 // A computer organism beaten by the player may grow from it.
 void growthAfterDefeat(Game& game, Organism& o) {
-  const int draw = random(game, kGrowthDraws);
+  const int draw = random(game, kDefeatGrowthDraws);
   for (const CharacteristicInfo& c : kCharacteristicTable) {
-    if (c.defeatGrowthDraws[0] != draw && c.defeatGrowthDraws[1] != draw) continue;
+    if (!c.defeatGrowthDraws.contains(draw)) continue;
     gainLevel(o, c.id);
     if (c.id == Characteristic::Vitality) raise(o.aminoAcids, kGrowthAminoAcids);
     return;
@@ -79,7 +71,7 @@ int battle(Game& game, int attacker, int defender, bool real) {
   if (!real) d.hp = fullHp(d);
 
   if (real && attackerWon && random(game, kDefenceGainDraws) == kDefenceGainDraw)
-    gainLevel(d, defence(random(game, defenceCount())));
+    gainLevel(d, drawnDefence(game));
 
   if (real && playerDefended && attackerWon) out.showMessage("На нас напал " + a.name + " и победил! :-(");
 

@@ -1,8 +1,8 @@
-#include "battle_fight.h"
+#include "core/battle_fight.h"
 
 #include <cstdint>
 
-#include "characteristics.h"
+#include "core/characteristics.h"
 
 namespace klebony {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The rounds of a battle, apart from its consequences: who wins when two
 // records fight. Bounded in cost whatever the records hold.
-#include "world.h"
+#include "core/world.h"
 
 namespace klebony {
 

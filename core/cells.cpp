@@ -1,6 +1,6 @@
 // The player's hand on the board: looking at a cell and reaching for it.
-#include "game_steps.h"
-#include "rules.h"
+#include "core/game_steps.h"
+#include "core/rules.h"
 
 namespace klebony {
 

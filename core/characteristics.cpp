@@ -1,4 +1,4 @@
-#include "characteristics.h"
+#include "core/characteristics.h"
 
 namespace klebony {
 

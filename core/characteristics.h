@@ -5,19 +5,20 @@
 // enemy hides, which defence softens which attack organ, what a tentacle may
 // lower and which draw of a computer organism picks it.
 //
-// To add a characteristic: a field in Organism (world.h), a member of the
-// enumeration and a row of the table below (same position), and a row in the
-// characteristics panel's layout when it needs a place of its own.
+// To add one: a field in Organism (world.h), a member of the enumeration and
+// a row of the table below at the same place. The checks after the table
+// refuse to compile a row that breaks the table's rules. docs/architecture.md
+// ("Adding a characteristic") lists every step.
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <optional>
 
-#include "world.h"
+#include "core/world.h"
 
 namespace klebony {
 
-// In the order in which the panel's captions are matched and stand from the top.
+// In the panel's order, top to bottom; the table's rows stand in the same order.
 enum class Characteristic {
   Vitality,
   Regeneration,
@@ -44,100 +45,170 @@ enum class BattleRole { None, AttackOrgan, Defence };
 inline constexpr int32_t kNoLimit = std::numeric_limits<int32_t>::max();
 inline constexpr int kNoDraw = -1;
 
+// ---- The draws that pick a characteristic
+// Three draws of the game pick a characteristic by the value drawn: the row
+// that names the value is picked, a reserved value below does something
+// else, and any other value picks nothing. A new row takes values that no
+// row names and that are not reserved; the checks after the table refuse a
+// value taken twice or out of range. Raising a count changes what every
+// seeded game draws, so take a free value first. Free when this was written:
+// random(52) 0..9, 11, 14..29, 32, 35, 38, 41, 44..46, 48; random(19) 0..2,
+// 4, 10..12, 14..17; random(21) 0, 1, 3, 6, 9.
+//
+// random(52): a computer organism's mutation at the end of its turn
+// (core/opponent.cpp), `opponentDraw`.
+inline constexpr int kOpponentMutationDraws = 52;
+// Reserved: picks nothing, but with a perfect tentacle level it is drawn
+// again, like the tentacle level's own value.
+inline constexpr int kIdleTentacleDraw = 12;
+// random(19): what a computer organism beaten by the player grows
+// (core/battle.cpp), `defeatGrowthDraws` (a row may name two values).
+inline constexpr int kDefeatGrowthDraws = 19;
+// random(21): what an arrived tentacle lowers (core/sabotage.cpp), `sabotageDraw`.
+inline constexpr int kSabotageDraws = 21;
+// Reserved: the tentacle robs amino acids instead.
+inline constexpr int kRobberyDraw = 2;
+
+// The values of one draw that pick a row: one, or two for a likelier pick.
+struct DrawValues {
+  int first = kNoDraw;
+  int second = kNoDraw;
+  constexpr bool contains(int v) const { return v != kNoDraw && (v == first || v == second); }
+};
+
 // A level's field in the organism record. Named, it also formats the same
 // with every clang-format (they differ on a space in "Organism::* level").
 using LevelField = int32_t Organism::*;
 
 struct CharacteristicInfo {
   Characteristic id;
-  LevelField level;          // the level in the organism record
-  int32_t newGameLevel;      // its value in a new game
-  const char* caption;       // the panel's caption of the row
-  const char* captionLabel;  // the caption label's name, which the driver's script uses too
-  const char* valueLabel;    // the value label's name, a key of the driver's dump
-  int panelRow;              // row of the characteristics panel, 0 at the top
-  bool hiddenOnEnemy;        // an enemy's panel shows "???"
-  int32_t priceUnit;         // a step from level L costs unit * (L + 1) ...
-  bool flatPrice;            // ... or the unit whatever the level
-  int32_t limit;             // a step is allowed only below this level
-  int32_t opponentLimit;     // computer organisms stop raising it here
-  BattleRole battleRole;
-  std::optional<Characteristic> softenedBy;  // an attack organ's matching defence
-  int opponentDraw;                          // the value of a computer organism's mutation draw that picks it
-  int defeatGrowthDraws[2];                  // the values of the growth draw of an organism the player beat
-  int sabotageDraw;                          // the value of a tentacle's draw that lowers it ...
-  int32_t sabotageFloor;                     // ... while it is above this
-  const char* sabotageMessage;
+  LevelField level;     // the level in the organism record
+  const char* name;     // its name in code; the window names its labels after it
+  const char* caption;  // the panel's caption of the row
+  int32_t newGameLevel = 0;
+  bool hiddenOnEnemy = false;  // an enemy's panel shows "???"
+
+  int32_t priceUnit = 0;             // a step from level L costs unit * (L + 1) ...
+  bool flatPrice = false;            // ... or the unit whatever the level
+  int32_t limit = kNoLimit;          // a step is allowed only below this level
+  int32_t opponentLimit = kNoLimit;  // computer organisms stop raising it here
+
+  BattleRole battleRole = BattleRole::None;
+  std::optional<Characteristic> softenedBy = std::nullopt;  // an attack organ's matching defence
+
+  int opponentDraw = kNoDraw;             // the value of random(52) that picks it
+  DrawValues defeatGrowthDraws = {};      // the values of random(19) that grow it
+  int sabotageDraw = kNoDraw;             // the value of random(21) that lowers it ...
+  int32_t sabotageFloor = 0;              // ... while it is above this
+  const char* sabotageMessage = nullptr;  // the sabotaging player reads it, with the name
 };
 
-// The panel's two rows that show counts rather than characteristics.
-inline constexpr int kCellsOwnedRow = 3;
-inline constexpr int kBattlesWonRow = 8;
-
-inline constexpr std::array<CharacteristicInfo, 17> kCharacteristicTable = {{
+inline constexpr auto kCharacteristicTable = std::to_array<CharacteristicInfo>({
     // clang-format off
-    {Characteristic::Vitality, &Organism::vitality, 1, "Жизнеспособность:", "Label3", "Llive", 0, false,
-     70, false, kNoLimit, kNoLimit, BattleRole::None, std::nullopt, 49, {3, 18},
-     4, 2, "Понижен уровень ЖИЗНЕСПОСОБНОСТИ у клебона: "},
-    {Characteristic::Regeneration, &Organism::regeneration, 0, "Регенерация:", "Label4", "Lreg", 1, false,
-     300, false, kNoLimit, kNoLimit, BattleRole::None, std::nullopt, 43, {kNoDraw, kNoDraw},
-     5, 0, "Понижен уровень РЕГЕНЕРАЦИИ у клебона: "},
-    {Characteristic::Mobility, &Organism::mobility, 1, "Подвижность:", "Label5", "Lspeed", 2, false,
-     1000, false, kNoLimit, kNoLimit, BattleRole::None, std::nullopt, 40, {kNoDraw, kNoDraw},
-     7, 1, "Понижена ПОДВИЖНОСТЬ у клебона: "},
-    {Characteristic::Aggression, &Organism::aggression, 1, "Уровень агрессии:", "Label7", "Lagsize", 4, true,
-     5, true, kNoLimit, kNoLimit, BattleRole::None, std::nullopt, kNoDraw, {kNoDraw, kNoDraw},
-     kNoDraw, 0, nullptr},
-    {Characteristic::Sensors, &Organism::sensors, 1, "Уровень сенсоров:", "Label8", "Lsensor", 5, true,
-     250, false, kNoLimit, 36, BattleRole::None, std::nullopt, 10, {kNoDraw, kNoDraw},
-     8, 0, "Понижен уровень СЕНСОРОВ у клебона: "},
-    {Characteristic::Tentacles, &Organism::tentacleCount, 0, "Щупальца:", "Label9", "Lkolschup", 6, false,
-     200, false, kTentacleSlots, kNoLimit, BattleRole::None, std::nullopt, 47, {13, kNoDraw},
-     kNoDraw, 0, nullptr},
-    {Characteristic::TentacleLevel, &Organism::tentacleLevel, 0, "Уровень щупалец:", "Label11", "Lurschup", 7,
-     false, 600, false, 10, kNoLimit, BattleRole::None, std::nullopt, 13, {kNoDraw, kNoDraw},
-     10, 0, "Понижен уровень ШУПАЛЕЦ у клебона: "},
-    {Characteristic::Spike, &Organism::spike, 0, "Уровень шипа:", "Label12", "Lschip", 9, false,
-     30, false, kNoLimit, kNoLimit, BattleRole::AttackOrgan, Characteristic::PiercingDefence, 37, {5, kNoDraw},
-     11, 0, "Понижен уровень ШИПА у клебона: "},
-    {Characteristic::Blades, &Organism::blades, 0, "Уровень лезвий:", "Label13", "Llezvie", 10, false,
-     30, false, kNoLimit, kNoLimit, BattleRole::AttackOrgan, Characteristic::CuttingDefence, 34, {6, kNoDraw},
-     12, 0, "Понижен уровень ЛЕЗВИЙ у клебона: "},
-    {Characteristic::Claws, &Organism::claws, 0, "Уровень клешней:", "Label15", "Lkleschni", 11, false,
-     30, false, kNoLimit, kNoLimit, BattleRole::AttackOrgan, Characteristic::ChoppingDefence, 31, {7, kNoDraw},
-     13, 0, "Понижен уровень КЛЕШНЕЙ у клебона: "},
-    {Characteristic::Tail, &Organism::tail, 0, "Уровень хвоста:", "Label17", "Lhvost", 12, false,
-     30, false, kNoLimit, kNoLimit, BattleRole::AttackOrgan, Characteristic::ChokingDefence, 50, {8, kNoDraw},
-     14, 0, "Понижен уровень БОЕВОГО ХВОСТА у клебона: "},
-    {Characteristic::Spores, &Organism::spores, 0, "Уровень спор:", "Label14", "Lspory", 13, false,
-     30, false, kNoLimit, kNoLimit, BattleRole::AttackOrgan, Characteristic::AcidDefence, 51, {9, kNoDraw},
-     15, 0, "Понижен уровень СПОР у клебона: "},
-    {Characteristic::PiercingDefence, &Organism::piercingDefence, 0, "Защита от колющей атаки:", "Label16",
-     "LZschip", 14, true, 80, false, kNoLimit, kNoLimit, BattleRole::Defence, std::nullopt, 30, {kNoDraw, kNoDraw},
-     16, 0, "Понижен уровень ЗАЩИТЫ ОТ КОЛЮЩЕЙ АТАКИ у клебона: "},
-    {Characteristic::CuttingDefence, &Organism::cuttingDefence, 0, "Защита от режущей атаки:", "Label19",
-     "LZlezvie", 15, true, 80, false, kNoLimit, kNoLimit, BattleRole::Defence, std::nullopt, 33, {kNoDraw, kNoDraw},
-     17, 0, "Понижен уровень ЗАЩИТЫ ОТ РЕЖУЩЕЙ АТАКИ у клебона: "},
-    {Characteristic::ChoppingDefence, &Organism::choppingDefence, 0, "Защита от рубящей атаки:", "Label21",
-     "LZkleschni", 16, true, 80, false, kNoLimit, kNoLimit, BattleRole::Defence, std::nullopt, 36, {kNoDraw, kNoDraw},
-     18, 0, "Понижен уровень ЗАЩИТЫ ОТ РУБЯЩЕЙ АТАКИ у клебона: "},
-    {Characteristic::ChokingDefence, &Organism::chokingDefence, 0, "Защита от удушающей атаки:", "Label23",
-     "LZhvost", 17, true, 80, false, kNoLimit, kNoLimit, BattleRole::Defence, std::nullopt, 39, {kNoDraw, kNoDraw},
-     19, 0, "Понижен уровень ЗАЩИТЫ ОТ УДУШАЮЩЕЙ АТАКИ у клебона: "},
-    {Characteristic::AcidDefence, &Organism::acidDefence, 0, "Защита от кислотной атаки:", "Label25",
-     "LZspory", 18, true, 80, false, kNoLimit, kNoLimit, BattleRole::Defence, std::nullopt, 42, {kNoDraw, kNoDraw},
-     20, 0, "Понижен уровень ЗАЩИТЫ ОТ КИСЛОТНОЙ АТАКИ у клебона: "},
+    {.id = Characteristic::Vitality, .level = &Organism::vitality,
+     .name = "vitality", .caption = "Жизнеспособность:",
+     .newGameLevel = 1, .priceUnit = 70,
+     .opponentDraw = 49, .defeatGrowthDraws = {3, 18}, .sabotageDraw = 4, .sabotageFloor = 2,
+     .sabotageMessage = "Понижен уровень ЖИЗНЕСПОСОБНОСТИ у клебона: "},
+    {.id = Characteristic::Regeneration, .level = &Organism::regeneration,
+     .name = "regeneration", .caption = "Регенерация:",
+     .priceUnit = 300,
+     .opponentDraw = 43, .sabotageDraw = 5,
+     .sabotageMessage = "Понижен уровень РЕГЕНЕРАЦИИ у клебона: "},
+    {.id = Characteristic::Mobility, .level = &Organism::mobility,
+     .name = "mobility", .caption = "Подвижность:",
+     .newGameLevel = 1, .priceUnit = 1000,
+     .opponentDraw = 40, .sabotageDraw = 7, .sabotageFloor = 1,
+     .sabotageMessage = "Понижена ПОДВИЖНОСТЬ у клебона: "},
+    {.id = Characteristic::Aggression, .level = &Organism::aggression,
+     .name = "aggression", .caption = "Уровень агрессии:",
+     .newGameLevel = 1, .hiddenOnEnemy = true, .priceUnit = 5, .flatPrice = true},
+    {.id = Characteristic::Sensors, .level = &Organism::sensors,
+     .name = "sensors", .caption = "Уровень сенсоров:",
+     .newGameLevel = 1, .hiddenOnEnemy = true, .priceUnit = 250, .opponentLimit = 36,
+     .opponentDraw = 10, .sabotageDraw = 8,
+     .sabotageMessage = "Понижен уровень СЕНСОРОВ у клебона: "},
+    {.id = Characteristic::Tentacles, .level = &Organism::tentacleCount,
+     .name = "tentacles", .caption = "Щупальца:",
+     .priceUnit = 200, .limit = kTentacleSlots,
+     .opponentDraw = 47, .defeatGrowthDraws = {13}},
+    {.id = Characteristic::TentacleLevel, .level = &Organism::tentacleLevel,
+     .name = "tentacleLevel", .caption = "Уровень щупалец:",
+     .priceUnit = 600, .limit = 10,
+     .opponentDraw = 13, .sabotageDraw = 10,
+     .sabotageMessage = "Понижен уровень ШУПАЛЕЦ у клебона: "},
+    {.id = Characteristic::Spike, .level = &Organism::spike,
+     .name = "spike", .caption = "Уровень шипа:",
+     .priceUnit = 30,
+     .battleRole = BattleRole::AttackOrgan, .softenedBy = Characteristic::PiercingDefence,
+     .opponentDraw = 37, .defeatGrowthDraws = {5}, .sabotageDraw = 11,
+     .sabotageMessage = "Понижен уровень ШИПА у клебона: "},
+    {.id = Characteristic::Blades, .level = &Organism::blades,
+     .name = "blades", .caption = "Уровень лезвий:",
+     .priceUnit = 30,
+     .battleRole = BattleRole::AttackOrgan, .softenedBy = Characteristic::CuttingDefence,
+     .opponentDraw = 34, .defeatGrowthDraws = {6}, .sabotageDraw = 12,
+     .sabotageMessage = "Понижен уровень ЛЕЗВИЙ у клебона: "},
+    {.id = Characteristic::Claws, .level = &Organism::claws,
+     .name = "claws", .caption = "Уровень клешней:",
+     .priceUnit = 30,
+     .battleRole = BattleRole::AttackOrgan, .softenedBy = Characteristic::ChoppingDefence,
+     .opponentDraw = 31, .defeatGrowthDraws = {7}, .sabotageDraw = 13,
+     .sabotageMessage = "Понижен уровень КЛЕШНЕЙ у клебона: "},
+    {.id = Characteristic::Tail, .level = &Organism::tail,
+     .name = "tail", .caption = "Уровень хвоста:",
+     .priceUnit = 30,
+     .battleRole = BattleRole::AttackOrgan, .softenedBy = Characteristic::ChokingDefence,
+     .opponentDraw = 50, .defeatGrowthDraws = {8}, .sabotageDraw = 14,
+     .sabotageMessage = "Понижен уровень БОЕВОГО ХВОСТА у клебона: "},
+    {.id = Characteristic::Spores, .level = &Organism::spores,
+     .name = "spores", .caption = "Уровень спор:",
+     .priceUnit = 30,
+     .battleRole = BattleRole::AttackOrgan, .softenedBy = Characteristic::AcidDefence,
+     .opponentDraw = 51, .defeatGrowthDraws = {9}, .sabotageDraw = 15,
+     .sabotageMessage = "Понижен уровень СПОР у клебона: "},
+    {.id = Characteristic::PiercingDefence, .level = &Organism::piercingDefence,
+     .name = "piercingDefence", .caption = "Защита от колющей атаки:",
+     .hiddenOnEnemy = true, .priceUnit = 80,
+     .battleRole = BattleRole::Defence,
+     .opponentDraw = 30, .sabotageDraw = 16,
+     .sabotageMessage = "Понижен уровень ЗАЩИТЫ ОТ КОЛЮЩЕЙ АТАКИ у клебона: "},
+    {.id = Characteristic::CuttingDefence, .level = &Organism::cuttingDefence,
+     .name = "cuttingDefence", .caption = "Защита от режущей атаки:",
+     .hiddenOnEnemy = true, .priceUnit = 80,
+     .battleRole = BattleRole::Defence,
+     .opponentDraw = 33, .sabotageDraw = 17,
+     .sabotageMessage = "Понижен уровень ЗАЩИТЫ ОТ РЕЖУЩЕЙ АТАКИ у клебона: "},
+    {.id = Characteristic::ChoppingDefence, .level = &Organism::choppingDefence,
+     .name = "choppingDefence", .caption = "Защита от рубящей атаки:",
+     .hiddenOnEnemy = true, .priceUnit = 80,
+     .battleRole = BattleRole::Defence,
+     .opponentDraw = 36, .sabotageDraw = 18,
+     .sabotageMessage = "Понижен уровень ЗАЩИТЫ ОТ РУБЯЩЕЙ АТАКИ у клебона: "},
+    {.id = Characteristic::ChokingDefence, .level = &Organism::chokingDefence,
+     .name = "chokingDefence", .caption = "Защита от удушающей атаки:",
+     .hiddenOnEnemy = true, .priceUnit = 80,
+     .battleRole = BattleRole::Defence,
+     .opponentDraw = 39, .sabotageDraw = 19,
+     .sabotageMessage = "Понижен уровень ЗАЩИТЫ ОТ УДУШАЮЩЕЙ АТАКИ у клебона: "},
+    {.id = Characteristic::AcidDefence, .level = &Organism::acidDefence,
+     .name = "acidDefence", .caption = "Защита от кислотной атаки:",
+     .hiddenOnEnemy = true, .priceUnit = 80,
+     .battleRole = BattleRole::Defence,
+     .opponentDraw = 42, .sabotageDraw = 20,
+     .sabotageMessage = "Понижен уровень ЗАЩИТЫ ОТ КИСЛОТНОЙ АТАКИ у клебона: "},
     // clang-format on
-}};
+});
+
+// A defender beaten in a real battle may gain a defence (core/battle.cpp):
+// random(n) over this list picks it, so the list's order is what a draw
+// means. A new defence goes last, and existing draws keep their meaning.
+inline constexpr std::array kDefencesGainedWhenBeaten = {
+    Characteristic::PiercingDefence, Characteristic::CuttingDefence, Characteristic::ChoppingDefence,
+    Characteristic::ChokingDefence,  Characteristic::AcidDefence,
+};
 
 inline constexpr int kCharacteristicCount = static_cast<int>(kCharacteristicTable.size());
-static_assert(
-    [] {
-      for (int i = 0; i < kCharacteristicCount; ++i)
-        if (static_cast<int>(kCharacteristicTable[i].id) != i) return false;
-      return true;
-    }(),
-    "the table's rows stand in the enumeration's order");
 
 constexpr const CharacteristicInfo& info(Characteristic c) {
   return kCharacteristicTable[static_cast<int>(c)];
@@ -149,6 +220,78 @@ inline constexpr std::array<Characteristic, kCharacteristicCount> kCharacteristi
   for (int i = 0; i < kCharacteristicCount; ++i) all[i] = kCharacteristicTable[i].id;
   return all;
 }();
+
+// ---- The table's rules, checked as it compiles
+namespace table_checks {
+
+constexpr bool rowsInEnumerationOrder() {
+  for (int i = 0; i < kCharacteristicCount; ++i)
+    if (static_cast<int>(kCharacteristicTable[i].id) != i) return false;
+  return true;
+}
+
+// An organ names the defence that softens it, and every defence softens exactly one organ.
+constexpr bool battleRolesMatch() {
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    const bool organ = c.battleRole == BattleRole::AttackOrgan;
+    if (organ != c.softenedBy.has_value()) return false;
+    if (organ && info(*c.softenedBy).battleRole != BattleRole::Defence) return false;
+    if (c.battleRole != BattleRole::Defence) continue;
+    int organs = 0;
+    for (const CharacteristicInfo& o : kCharacteristicTable) organs += o.softenedBy == c.id;
+    if (organs != 1) return false;
+  }
+  return true;
+}
+
+// The list holds every defence once and nothing else.
+constexpr bool everyDefenceCanBeGained() {
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    int times = 0;
+    for (Characteristic d : kDefencesGainedWhenBeaten) times += d == c.id;
+    if (times != (c.battleRole == BattleRole::Defence ? 1 : 0)) return false;
+  }
+  return true;
+}
+
+// Each value of one draw lies below its count and picks one thing only.
+// `values(row)` gives the values a row names.
+template <class Values>
+constexpr bool drawValuesFit(int count, int reserved, Values values) {
+  std::array<int, 64> uses{};
+  if (count > static_cast<int>(uses.size())) return false;
+  if (reserved != kNoDraw && (reserved < 0 || reserved >= count)) return false;
+  if (reserved != kNoDraw) uses[reserved] = 1;
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    const DrawValues named = values(c);
+    for (const int v : {named.first, named.second}) {
+      if (v == kNoDraw) continue;
+      if (v < 0 || v >= count || uses[v]++ > 0) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace table_checks
+
+static_assert(table_checks::rowsInEnumerationOrder(), "the table's rows stand in the enumeration's order");
+static_assert(table_checks::battleRolesMatch(),
+              "an attack organ names the defence that softens it; each defence softens one organ");
+static_assert(table_checks::everyDefenceCanBeGained(),
+              "kDefencesGainedWhenBeaten lists every defence once, and only defences");
+static_assert(table_checks::drawValuesFit(kOpponentMutationDraws, kIdleTentacleDraw,
+                                          [](const CharacteristicInfo& c) {
+                                            return DrawValues{c.opponentDraw};
+                                          }),
+              "opponentDraw: values of random(52), each used once");
+static_assert(table_checks::drawValuesFit(kDefeatGrowthDraws, kNoDraw,
+                                          [](const CharacteristicInfo& c) { return c.defeatGrowthDraws; }),
+              "defeatGrowthDraws: values of random(19), each used once");
+static_assert(table_checks::drawValuesFit(kSabotageDraws, kRobberyDraw,
+                                          [](const CharacteristicInfo& c) {
+                                            return DrawValues{c.sabotageDraw};
+                                          }),
+              "sabotageDraw: values of random(21), each used once");
 
 inline int32_t& level(Organism& o, Characteristic c) { return o.*info(c).level; }
 inline int32_t level(const Organism& o, Characteristic c) { return o.*info(c).level; }

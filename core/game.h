@@ -3,16 +3,16 @@
 // window state that the rules read and write, and where outcomes go.
 #include <string>
 
-#include "outcomes.h"
-#include "panel.h"
-#include "random.h"
-#include "world.h"
+#include "core/outcomes.h"
+#include "core/panel.h"
+#include "core/random.h"
+#include "core/world.h"
 
 namespace klebony {
 
 // The game window's state that the rules read and write. The Qt window shows
 // it and binds real timers to the two status lines; the headless driver
-// prints it (under the names of its dump: hod, bmut, h1, h2, t1, t2).
+// prints it.
 struct WindowState {
   bool mutationMode = false;
   bool turnButtonEnabled = true;

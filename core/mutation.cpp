@@ -1,14 +1,14 @@
 // Prices, limits and the step of a mutation, and the player's mutation mode.
-#include "mutation.h"
+#include "core/mutation.h"
 
 #include <algorithm>
 #include <limits>
 #include <optional>
 
-#include "game.h"
-#include "game_steps.h"
-#include "panel.h"
-#include "rules.h"
+#include "core/game.h"
+#include "core/game_steps.h"
+#include "core/panel.h"
+#include "core/rules.h"
 
 namespace klebony {
 

@@ -2,7 +2,7 @@
 // Prices and limits of a mutation, and the player's mutation mode.
 #include <cstdint>
 
-#include "characteristics.h"
+#include "core/characteristics.h"
 
 namespace klebony {
 

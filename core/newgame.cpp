@@ -1,6 +1,6 @@
 // A new game, and the window's controls that a new or loaded game resets.
-#include "game_steps.h"
-#include "rules.h"
+#include "core/game_steps.h"
+#include "core/rules.h"
 
 namespace klebony {
 

@@ -2,19 +2,15 @@
 // random mutation draw and one capture attempt.
 #include <optional>
 
-#include "characteristics.h"
-#include "mutation.h"
-#include "rules.h"
+#include "core/characteristics.h"
+#include "core/mutation.h"
+#include "core/rules.h"
 
 namespace klebony {
 
 namespace {
 
 constexpr int32_t kMutationThreshold = 20;  // mutates only with more aggression than this
-constexpr int kMutationDraws = 52;          // the draw that picks what to mutate
-// A draw that would have gone to the tentacles but picks nothing; with a
-// perfect tentacle level it is drawn again, like the tentacle level's own.
-constexpr int kIdleTentacleDraw = 12;
 
 std::optional<Characteristic> drawnCharacteristic(int r) {
   for (const CharacteristicInfo& c : kCharacteristicTable)
@@ -27,7 +23,7 @@ void mutationPhase(Game& game, int k) {
   if (o.aggression <= kMutationThreshold) return;
   const int tentacleLevelDraw = info(Characteristic::TentacleLevel).opponentDraw;
   for (;;) {
-    const int r = random(game, kMutationDraws);
+    const int r = random(game, kOpponentMutationDraws);
     if (const std::optional<Characteristic> c = drawnCharacteristic(r)) {
       const bool capped = level(o, *c) >= info(*c).opponentLimit;
       if (!capped && canMutate(o, *c)) applyMutation(o, *c);

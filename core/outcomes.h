@@ -4,28 +4,13 @@
 // the headless driver prints it, tests record it.
 #include <string>
 
+#include "core/sounds.h"
+
 namespace klebony {
 
-// The nine sound effects; soundFile names the file each one plays.
-enum class Sound {
-  NewGame,          // "Игра" on the start screen
-  TurnClick,        // the end of a turn
-  MutationClick,    // the mutation mode switched on or off
-  Capture,          // the player took a free cell
-  Refused,          // a click on the board that does nothing
-  AttackWon,        // the player's attack won its battle
-  AttackLost,       // the player's attack lost
-  PlayerDestroyed,  // a computer organism took the player's last cell
-  Sabotaged,        // a computer organism's tentacle hurt the player
-};
-inline constexpr int kSoundCount = 9;
 enum class SoundMode { Async, Sync };
 // The two status lines under the board: the newest text and the one before it.
 enum class StatusLine { Upper, Lower };
-
-// "Sound/ClickHod.wav": the file below the working directory, '/' as separator.
-// The file names are the game's own and stay as they are.
-const char* soundFile(Sound sound);
 
 class Outcomes {
  public:
@@ -33,7 +18,7 @@ class Outcomes {
   virtual void playSound(Sound /*sound*/, SoundMode /*mode*/) {}
   // A modal message box; returns once the user has confirmed it.
   virtual void showMessage(const std::string& /*text*/) {}
-  // A new text went into the upper status line H1 (H2 may have changed too).
+  // A new text went into the upper status line (the lower one may have changed too).
   virtual void statusShown(const std::string& /*text*/) {}
   // A status timer was started anew (running) or stopped.
   virtual void statusTimer(StatusLine /*timer*/, bool /*running*/) {}

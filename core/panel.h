@@ -4,10 +4,9 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-#include "characteristics.h"
+#include "core/characteristics.h"
 
 namespace klebony {
 
@@ -32,26 +31,21 @@ struct PanelItem {
   Kind kind = Kind::KeyLegend;
   Characteristic characteristic = Characteristic::Vitality;  // for Kind::Characteristic
 
-  static PanelItem of(Characteristic c) { return {Kind::Characteristic, c}; }
+  static constexpr PanelItem of(Characteristic c) { return {Kind::Characteristic, c}; }
   bool operator==(const PanelItem&) const = default;
 };
 
-// One row of the panel, from the top: a characteristic or one of the two counts.
+// One row of the panel: a characteristic or one of the two counts.
 struct PanelRow {
-  int row;  // 0 at the top
   PanelItem item;
-  const char* caption;
-  const char* captionLabel;  // the widget names, which the driver's script and dump use too
-  const char* valueLabel;
+  const char* name;     // its name in code ("spike", "cellsOwned"); the window names its labels after it
+  const char* caption;  // the caption the player reads
 };
-// Every row, top to bottom.
+// Every row, top to bottom: the characteristics in table order, the two
+// counts among them.
 const std::vector<PanelRow>& panelRows();
-// The text the row's value label shows.
+// The text the row's value shows.
 const std::string& rowValue(const PanelView& view, const PanelRow& row);
-// The key legend's labels ("Esc  -  выход" ...), which a click or the pointer also reaches.
-bool isKeyLegendLabel(std::string_view name);
-// The item behind a panel label's name, or nothing for a label without one.
-std::optional<PanelItem> panelItemOfLabel(std::string_view name);
 
 struct Game;
 void showPanel(Game& game, int organism);

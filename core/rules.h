@@ -4,7 +4,7 @@
 // sees or hears through Game::out(), in the order it happens.
 #include <string>
 
-#include "game.h"
+#include "core/game.h"
 
 namespace klebony {
 

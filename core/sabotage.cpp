@@ -2,16 +2,14 @@
 // organism or robs its amino acids.
 #include <cstdint>
 
-#include "characteristics.h"
-#include "game_steps.h"
-#include "rules.h"
+#include "core/characteristics.h"
+#include "core/game_steps.h"
+#include "core/rules.h"
 
 namespace klebony {
 
 namespace {
 
-constexpr int kSabotageDraws = 21;  // the draw that decides what the tentacle does
-constexpr int kRobberyDraw = 2;
 constexpr int32_t kRobberyBase = 5000;
 constexpr int32_t kRobberyPerTurn = 5;
 constexpr int32_t kRobberyGain = 1000;

@@ -1,5 +1,5 @@
 // The two status lines under the board and the help panel.
-#include "rules.h"
+#include "core/rules.h"
 
 namespace klebony {
 

@@ -1,8 +1,8 @@
 // The end of a turn: the computer organisms, the income, the census, the
 // player's tentacles and growth, and the victory test.
-#include "game_steps.h"
-#include "mutation.h"
-#include "rules.h"
+#include "core/game_steps.h"
+#include "core/mutation.h"
+#include "core/rules.h"
 
 namespace klebony {
 

@@ -1,11 +1,11 @@
-#include "world.h"
+#include "core/world.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "animation.h"
-#include "characteristics.h"
-#include "random.h"
+#include "core/animation.h"
+#include "core/characteristics.h"
+#include "core/random.h"
 
 namespace klebony {
 

@@ -1,4 +1,4 @@
-#include "wav_header.h"
+#include "media/wav_header.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,9 +1,9 @@
-#include "commands.h"
+#include "persist/commands.h"
 
 #include <iostream>
 
-#include "rules.h"
-#include "saveload.h"
+#include "core/rules.h"
+#include "persist/saveload.h"
 
 namespace klebony {
 

@@ -2,7 +2,7 @@
 // "Сохранить" and "Загрузить" once the dialog has confirmed a path.
 #include <string>
 
-#include "game.h"
+#include "core/game.h"
 
 namespace klebony {
 

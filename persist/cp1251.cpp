@@ -1,4 +1,4 @@
-#include "cp1251.h"
+#include "persist/cp1251.h"
 #include <algorithm>
 
 #include <array>

@@ -1,4 +1,4 @@
-#include "fileops.h"
+#include "persist/fileops.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,9 +1,9 @@
-#include "savefile.h"
+#include "persist/savefile.h"
 
 #include <utility>
 
-#include "characteristics.h"
-#include "cp1251.h"
+#include "core/characteristics.h"
+#include "persist/cp1251.h"
 
 namespace klebony {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "random.h"
-#include "world.h"
+#include "core/random.h"
+#include "core/world.h"
 
 namespace klebony {
 

@@ -3,33 +3,21 @@
 #include <optional>
 #include <string>
 
-#include "fileops.h"
-#include "game.h"
-#include "world.h"
+#include "core/game.h"
+#include "core/world.h"
+#include "persist/file_result.h"
+#include "persist/fileops.h"
 
 namespace klebony {
-
-// How a save or a load ended: success, or the step that failed with the
-// system's error number (or, where no system call failed, why).
-struct FileResult {
-  const char* step = nullptr;    // nothing on success: "writing", "checking the contents"...
-  int error = 0;                 // errno of the failing call, 0 when none failed
-  const char* reason = nullptr;  // what was wrong when no call failed
-
-  static FileResult failed(const char* step, int error) { return {step, error, nullptr}; }
-  static FileResult refused(const char* step, const char* reason) { return {step, 0, reason}; }
-  explicit operator bool() const { return step == nullptr; }
-  // "creating the temporary file: Permission denied", "not a saved game (checking the contents)".
-  std::string describe() const;
-};
 
 // Writes the world to `path` in full or not at all: the bytes go to a file
 // with no name (or, where the file system has none, a hidden one) beside the
 // target, which replaces the old file only once it is complete and on disk.
 // On failure the old file keeps its bytes and no stray file is left.
-// Symbolic links are followed only where the system's protection for shared
-// folders would follow them, and the replaced file keeps its owner, group and
-// permissions.
+// Symbolic links are followed, and files in shared folders replaced, only
+// where the system's protections for shared folders would allow it; the
+// replaced file keeps its owner, group and permissions. A path the loader
+// could not open is refused.
 FileResult saveGame(const World& world, const std::string& path, FileOps& ops = systemFileOps());
 
 // The file's bytes, when it is a regular file no longer than any save.

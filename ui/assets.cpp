@@ -1,56 +1,65 @@
-#include "assets.h"
+#include "ui/assets.h"
 
 #include <QPixmap>
+
+#include "media/pictures.h"
 
 namespace klebony {
 
 namespace {
 
-QImage sheet(const char* name, int w, int h) {
-  QImage img(QStringLiteral(":/img/%1.png").arg(QLatin1String(name)));
-  if (img.isNull() || img.width() != w || img.height() != h) {
-    img = QImage(w, h, QImage::Format_RGB32);
-    img.fill(Qt::black);
-    // An all-white lower half keeps every mask transparent: nothing is drawn.
-    for (int y = h / 2; y < h; ++y)
-      for (int x = 0; x < w; ++x) img.setPixel(x, y, 0xffffffff);
+QString resource(const PictureInfo& row) { return QStringLiteral(":/") + QLatin1String(row.file); }
+
+// For a missing or misshapen picture: a plain tissue, or a sheet whose
+// frames draw nothing.
+QImage standIn(const PictureInfo& row) {
+  QImage img(row.width, row.height, QImage::Format_RGB32);
+  if (row.kind == PictureKind::Texture) {
+    img.fill(QColor(160, 40, 60));
     return img;
   }
+  img.fill(Qt::black);
+  // An all-white lower half keeps every mask transparent: nothing is drawn.
+  for (int y = row.height / 2; y < row.height; ++y)
+    for (int x = 0; x < row.width; ++x) img.setPixel(x, y, 0xffffffff);
+  return img;
+}
+
+QImage image(Picture picture) {
+  const PictureInfo& row = pictureInfo(picture);
+  const QImage img(resource(row));
+  if (img.isNull() || img.width() != row.width || img.height() != row.height) return standIn(row);
   return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QCursor cursor(const char* name) {
-  QPixmap pm(QStringLiteral(":/cursors/%1.png").arg(QLatin1String(name)));
+QCursor cursor(Picture picture) {
+  const QPixmap pm(resource(pictureInfo(picture)));
   if (pm.isNull()) return QCursor(Qt::ArrowCursor);
   return QCursor(pm, 0, 0);  // the hot spot is the top-left pixel
 }
 
-QIcon icon(const char* name) { return QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name))); }
+QIcon icon(Picture picture) { return QIcon(resource(pictureInfo(picture))); }
 
 }  // namespace
 
 const Assets& Assets::get() {
   static const Assets assets = [] {
     Assets a;
-    a.organismSheet = sheet("Im_m", 72, 144);
-    a.markerSheet = sheet("Im_vyd", 36, 24);
-    a.heartSheet = sheet("Im_s", 128, 64);
-    a.twinkleSheet = sheet("Im_z", 56, 14);
-    a.tissueTexture = QImage(QStringLiteral(":/img/Im_texture.png")).convertToFormat(QImage::Format_RGB32);
-    if (a.tissueTexture.isNull()) {
-      a.tissueTexture = QImage(100, 100, QImage::Format_RGB32);
-      a.tissueTexture.fill(QColor(160, 40, 60));
-    }
-    a.windowCursor = cursor("CURS");
-    a.buttonCursor = cursor("CURSPOLE");
-    a.boardCursor = cursor("CURSMIC");
-    a.iconOpen = icon("menu_open");
-    a.iconSave = icon("menu_save");
-    a.iconExit = icon("menu_exit");
-    a.iconAbout = icon("menu_about");
-    a.iconHelp = icon("menu_help");
-    for (int s : {16, 32, 48, 64, 128, 256})
-      a.appIcon.addFile(QStringLiteral(":/icons/klebony-%1.png").arg(s));
+    a.organismSheet = image(Picture::OrganismSheet);
+    a.markerSheet = image(Picture::MarkerSheet);
+    a.heartSheet = image(Picture::HeartSheet);
+    a.twinkleSheet = image(Picture::TwinkleSheet);
+    a.tissueTexture = image(Picture::TissueTexture);
+    a.windowCursor = cursor(Picture::WindowCursor);
+    a.buttonCursor = cursor(Picture::ButtonCursor);
+    a.boardCursor = cursor(Picture::BoardCursor);
+    a.iconOpen = icon(Picture::OpenIcon);
+    a.iconSave = icon(Picture::SaveIcon);
+    a.iconExit = icon(Picture::ExitIcon);
+    a.iconAbout = icon(Picture::AboutIcon);
+    a.iconHelp = icon(Picture::HelpIcon);
+    for (const PictureInfo& row : kPictureTable)
+      if (row.id == Picture::AppIcon) a.appIcon.addFile(resource(row));
     return a;
   }();
   return assets;

@@ -1,7 +1,8 @@
 #pragma once
-// The pictures, cursors and icons compiled into the program. Loaded once at
-// start-up; a missing picture gives a black one of the right size, so the
-// game still runs.
+// The pictures, cursors and icons compiled into the program, as the windows
+// use them. Loaded once at start-up by their rows in media/pictures.h, which
+// give each one's file and size; a missing picture gives a stand-in of the
+// right size, so the game still runs.
 #include <QCursor>
 #include <QIcon>
 #include <QImage>
@@ -9,18 +10,18 @@
 namespace klebony {
 
 struct Assets {
-  QImage organismSheet;  // 72 x 144: six strips of six 12 x 12 cell frames, masks below
-  QImage markerSheet;    // 36 x 24: the hover marker
-  QImage heartSheet;     // 128 x 64: the heart
-  QImage twinkleSheet;   // 56 x 14: the twinkle
-  QImage tissueTexture;  // 100 x 100: the start screen's tissue
-  QCursor windowCursor;  // an arrow among sparkles: the start screen
-  QCursor buttonCursor;  // spiky organisms: the buttons
-  QCursor boardCursor;   // an arrow with a ring: the board
-  QIcon iconOpen, iconSave, iconExit, iconAbout, iconHelp;  // ImageList1, 0..4 in the menu's order
-  QIcon appIcon;
+  QImage organismSheet;                                     // the free cell's and the organisms' frames
+  QImage markerSheet;                                       // the hover marker
+  QImage heartSheet;                                        // the heart
+  QImage twinkleSheet;                                      // the twinkle
+  QImage tissueTexture;                                     // the start screen's tissue
+  QCursor windowCursor;                                     // the start screen
+  QCursor buttonCursor;                                     // the buttons
+  QCursor boardCursor;                                      // the board
+  QIcon iconOpen, iconSave, iconExit, iconAbout, iconHelp;  // the game menu's items
+  QIcon appIcon;                                            // every size of it
 
-  // Loads everything from the resources (":/img", ":/cursors", ":/icons").
+  // Loads everything from the resources.
   static const Assets& get();
 };
 

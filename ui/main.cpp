@@ -5,11 +5,12 @@
 #include <QString>
 #include <QStringView>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/application.h"
-#include "shell/quit_signals.h"
+#include "ui/shell/application.h"
+#include "ui/shell/quit_signals.h"
 
 namespace {
 
@@ -84,5 +85,10 @@ int main(int argc, char** argv) {
   ensureUtf8Locale();
   preferPlainImageTransfer();
   quietMultimedia();
-  return klebony::runKlebony(argc, argv);
+  const int status = klebony::runKlebony(argc, argv);
+  // The application is gone; Qt's exit-time destructors are skipped. Qt 6.4's
+  // sound cache waits in one for its loading thread while holding the lock
+  // that thread needs: a quit while the sounds still load would hang.
+  std::fflush(nullptr);
+  std::_Exit(status);
 }

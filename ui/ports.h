@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "outcomes.h"
+#include "core/outcomes.h"
 
 class QWidget;
 

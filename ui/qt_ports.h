@@ -2,7 +2,7 @@
 // The real message box and file dialogs behind the ports.
 #include <QString>
 
-#include "ports.h"
+#include "ui/ports.h"
 
 namespace klebony {
 

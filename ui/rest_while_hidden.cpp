@@ -1,4 +1,4 @@
-#include "rest_while_hidden.h"
+#include "ui/rest_while_hidden.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "sprite.h"
+#include "ui/sprite.h"
 
 #include <algorithm>
 #include <cstring>

@@ -7,9 +7,9 @@
 #include <iterator>
 #include <set>
 
-#include "art.h"
-#include "generate.h"
-#include "wav.h"
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/generate.h"
+#include "tools/assetgen/wav.h"
 
 namespace assetgen {
 namespace {

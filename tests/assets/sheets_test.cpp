@@ -3,41 +3,28 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <iterator>
 #include <numbers>
-#include <string>
 
-#include "colour.h"
-#include "png.h"
+#include "tests/assets/committed.h"
+#include "tools/assetgen/colour.h"
 
 namespace assetgen {
 namespace {
 
-Image loadSheet(const std::string& name) {
-  std::ifstream in(std::string(KLEBONY_ASSET_DIR) + "/img/" + name, std::ios::binary);
-  const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  auto img = decodePng(bytes);
-  if (!img) ADD_FAILURE() << name << " is missing or not a PNG we can read";
-  return img.value_or(Image{});
-}
+using klebony::Picture;
 
-bool isRgbPng(const std::string& name) {
-  std::ifstream in(std::string(KLEBONY_ASSET_DIR) + "/img/" + name, std::ios::binary);
-  const Bytes bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  return bytes.size() > 26 && bytes[25] == 2;  // colour type of IHDR
-}
-
-struct SheetSpec {
-  const char* name;
-  int width, height, frameW, frameH;
+// The size of one frame of each sheet, as the windows cut them.
+struct SheetFrames {
+  Picture sheet;
+  int frameW, frameH;
 };
 
-const SheetSpec kSheets[] = {
-    {"Im_m.png", 72, 144, 12, 12},
-    {"Im_vyd.png", 36, 24, 12, 12},
-    {"Im_s.png", 128, 64, 32, 32},
-    {"Im_z.png", 56, 14, 7, 7},
+const SheetFrames kSheets[] = {
+    {Picture::OrganismSheet, 12, 12},
+    {Picture::MarkerSheet, 12, 12},
+    {Picture::HeartSheet, 32, 32},
+    {Picture::TwinkleSheet, 7, 7},
 };
 
 // Pixels a frame covers, read from its mask.
@@ -48,40 +35,39 @@ int coveredCount(const Image& sheet, int fx, int fy, int w, int h) {
   return n;
 }
 
-TEST(SpriteSheets, HaveTheirSizesAndAreStoredWithoutAlpha) {
-  for (const SheetSpec& s : kSheets) {
-    const Image img = loadSheet(s.name);
-    EXPECT_EQ(img.width, s.width) << s.name;
-    EXPECT_EQ(img.height, s.height) << s.name;
-    EXPECT_TRUE(isRgbPng(s.name)) << s.name;
-  }
-}
-
 TEST(SpriteSheets, EveryFrameDrawsCleanlyThroughItsMask) {
-  for (const SheetSpec& s : kSheets) {
-    const Image img = loadSheet(s.name);
+  for (const klebony::PictureInfo& row : klebony::kPictureTable) {
+    if (row.kind != klebony::PictureKind::Sheet) continue;
+    const auto known = [&](const SheetFrames& s) { return s.sheet == row.id; };
+    EXPECT_TRUE(std::ranges::any_of(kSheets, known)) << row.file << ": its frame size is not known here";
+  }
+  for (const SheetFrames& s : kSheets) {
+    const Image img = committedPicture(s.sheet);
+    const char* name = klebony::pictureInfo(s.sheet).file;
+    EXPECT_EQ(img.width % s.frameW, 0) << name << ": frames side by side, none cut";
+    EXPECT_EQ(img.height % (2 * s.frameH), 0) << name << ": strips of frames over masks";
     for (int fy = 0; fy + 2 * s.frameH <= img.height; fy += 2 * s.frameH)
       for (int fx = 0; fx + s.frameW <= img.width; fx += s.frameW) {
         int covered = 0;
         for (int y = 0; y < s.frameH; ++y)
           for (int x = 0; x < s.frameW; ++x) {
             const Rgba pic = img.at(fx + x, fy + y), mask = img.at(fx + x, fy + s.frameH + y);
-            ASSERT_TRUE(mask == kBlack || mask == kWhite) << s.name << " mask at " << fx + x << "," << fy + y;
+            ASSERT_TRUE(mask == kBlack || mask == kWhite) << name << " mask at " << fx + x << "," << fy + y;
             // (target AND mask) OR picture only works if the picture is black where the target shows.
             if (mask == kWhite) {
-              EXPECT_EQ(pic, kBlack) << s.name << " at " << fx + x << "," << fy + y;
+              EXPECT_EQ(pic, kBlack) << name << " at " << fx + x << "," << fy + y;
             }
             covered += mask == kBlack;
           }
-        EXPECT_GT(covered, 0) << s.name << " frame at " << fx << "," << fy << " is empty";
+        EXPECT_GT(covered, 0) << name << " frame at " << fx << "," << fy << " is empty";
         EXPECT_LT(covered, s.frameW * s.frameH)
-            << s.name << " frame at " << fx << "," << fy << " hides the cell";
+            << name << " frame at " << fx << "," << fy << " hides the cell";
       }
   }
 }
 
 TEST(OrganismSheet, AllOrganismsShareSixDifferentShapes) {
-  const Image m = loadSheet("Im_m.png");
+  const Image m = committedPicture(Picture::OrganismSheet);
   for (int row = 48; row <= 120; row += 24)
     for (int y = 0; y < 12; ++y)
       for (int x = 0; x < 72; ++x)
@@ -100,7 +86,7 @@ TEST(OrganismSheet, AllOrganismsShareSixDifferentShapes) {
 }
 
 TEST(OrganismSheet, EveryFrameHasARedNucleusAndSpikesReachOut) {
-  const Image m = loadSheet("Im_m.png");
+  const Image m = committedPicture(Picture::OrganismSheet);
   for (int row = 0; row < 144; row += 24)
     for (int f = 0; f < 6; ++f) {
       int red = 0;
@@ -135,7 +121,7 @@ Lab stripColour(const Image& m, int row, bool deuteranope) {
 }
 
 TEST(OrganismSheet, StripsStayApartForNormalAndDeuteranopicEyes) {
-  const Image m = loadSheet("Im_m.png");
+  const Image m = committedPicture(Picture::OrganismSheet);
   for (bool deuteranope : {false, true})
     for (int a = 0; a < 6; ++a)
       for (int b = a + 1; b < 6; ++b) {
@@ -148,7 +134,7 @@ TEST(OrganismSheet, StripsStayApartForNormalAndDeuteranopicEyes) {
 // Regression: Акиус (row 48) was faint on the black fog, and Зеномиус (orange, row 24) and
 // Уренус (brown, row 96) were told apart only by a close look.
 TEST(OrganismSheet, AkiusStandsOutOnTheFogAndOrangeIsNotBrown) {
-  const Image m = loadSheet("Im_m.png");
+  const Image m = committedPicture(Picture::OrganismSheet);
   auto hue = [](const Lab& c) { return std::atan2(c.b, c.a) * 180 / std::numbers::pi; };
   const Lab freeCell = stripColour(m, 0, false), orange = stripColour(m, 24, false),
             akius = stripColour(m, 48, false), brown = stripColour(m, 96, false);
@@ -181,7 +167,7 @@ TEST(DeuteranopiaSimulation, KeepsGreysAndMergesRedWithGreen) {
 }
 
 TEST(SmallSheets, MarkerIsAHollowSquareWithALighterMiddleFrame) {
-  const Image v = loadSheet("Im_vyd.png");
+  const Image v = committedPicture(Picture::MarkerSheet);
   double brightness[3] = {};
   for (int f = 0; f < 3; ++f) {
     int n = 0;
@@ -206,7 +192,7 @@ TEST(SmallSheets, MarkerIsAHollowSquareWithALighterMiddleFrame) {
 }
 
 TEST(SmallSheets, HeartIsRedAndBeats) {
-  const Image s = loadSheet("Im_s.png");
+  const Image s = committedPicture(Picture::HeartSheet);
   int sizes[4];
   for (int f = 0; f < 4; ++f) {
     sizes[f] = coveredCount(s, f * 32, 0, 32, 32);
@@ -223,7 +209,7 @@ TEST(SmallSheets, HeartIsRedAndBeats) {
 }
 
 TEST(SmallSheets, TwinkleGrowsFromADotToAStarAndBack) {
-  const Image z = loadSheet("Im_z.png");
+  const Image z = committedPicture(Picture::TwinkleSheet);
   int sizes[8];
   for (int f = 0; f < 8; ++f) {
     sizes[f] = coveredCount(z, f * 7, 0, 7, 7);
@@ -242,8 +228,8 @@ TEST(SmallSheets, TwinkleGrowsFromADotToAStarAndBack) {
 }
 
 TEST(Texture, IsPinkRedAndTilesWithoutASeam) {
-  const Image t = loadSheet("Im_texture.png");
-  ASSERT_EQ(t.width, 100);
+  const Image t = committedPicture(Picture::TissueTexture);
+  ASSERT_EQ(t.width, 100);  // the steps below walk a 100 x 100 tile
   ASSERT_EQ(t.height, 100);
   auto diff = [](Rgba a, Rgba b) { return std::abs(a.r - b.r) + std::abs(a.g - b.g) + std::abs(a.b - b.b); };
   // Mean step between neighbouring columns (rows); the wrap from the last to the first is one more step.

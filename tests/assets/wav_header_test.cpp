@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "wav_header.h"
+#include "media/wav_header.h"
 
 namespace klebony {
 namespace {

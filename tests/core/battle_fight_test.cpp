@@ -5,7 +5,7 @@
 #include <optional>
 #include <random>
 
-#include "battle_fight.h"
+#include "core/battle_fight.h"
 
 namespace klebony {
 namespace {

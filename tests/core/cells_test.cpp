@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "mutation.h"
-#include "panel.h"
-#include "support.h"
+#include "core/mutation.h"
+#include "core/panel.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {
@@ -12,7 +12,7 @@ namespace {
 using test::TestGame;
 constexpr int32_t kMax = std::numeric_limits<int32_t>::max();
 
-// Counts the refreshes of HOD and BMut besides the recorded lines.
+// Counts the refreshes of the turn and mutation buttons besides the recorded lines.
 class ControlsRecorder : public test::Recorder {
  public:
   int controls = 0;
@@ -26,25 +26,6 @@ TEST(MutationPrice, GrowsWithLevelButAggressionStaysFlat) {
   p.aggression = 1301;
   EXPECT_EQ(mutationCost(p, Characteristic::Spike), 150);
   EXPECT_EQ(mutationCost(p, Characteristic::Aggression), 5);
-}
-
-// The panel's labels are not in row order (the spores row is Label14, the
-// cutting defence's Label19): each must lead to its own row.
-TEST(PanelLabels, EveryCaptionLeadsToItsOwnCharacteristicAndTheCountsToNone) {
-  int matched = 0;
-  for (int n = 0; n <= 30; ++n) {
-    const std::string label = "Label" + std::to_string(n);
-    const auto item = panelItemOfLabel(label);
-    if (item && item->kind == PanelItem::Kind::Characteristic) {
-      EXPECT_EQ(info(item->characteristic).captionLabel, label);
-      ++matched;
-    }
-  }
-  EXPECT_EQ(matched, kCharacteristicCount);
-  EXPECT_EQ(panelItemOfLabel("Label6")->kind, PanelItem::Kind::CellsOwned);
-  EXPECT_EQ(panelItemOfLabel("Label10")->kind, PanelItem::Kind::BattlesWon);
-  EXPECT_EQ(panelItemOfLabel("Label14"), PanelItem::of(Characteristic::Spores));
-  EXPECT_EQ(panelItemOfLabel("Label19"), PanelItem::of(Characteristic::CuttingDefence));
 }
 
 // Regression: u * (L + 1) in 32 bits overflowed to a negative price that anyone could pay.
@@ -262,34 +243,31 @@ TEST(MutationMode, RefusedStepEndsTheModeAndLeavesTheTurnsMutationFree) {
   EXPECT_TRUE(t.org(kPlayer).mutated);
 }
 
-TEST(MutationMode, EveryLegendLabelEndsTheModeWithoutAMutation) {
-  for (const char* label : {"Label20", "Label22", "Label24", "Label26", "Label27", "Label28"}) {
-    ModeGame t;
-    t.org(kPlayer).aminoAcids = 900000;
-    toggleMutationMode(t.game);
-    const auto organisms = t.world().organisms;
-    clickPanelItem(t.game, *panelItemOfLabel(label));
-    EXPECT_FALSE(t.game.window.mutationMode) << label;
-    EXPECT_TRUE(t.game.window.turnButtonEnabled) << label;
-    EXPECT_EQ(t.world().organisms, organisms) << label;
-  }
+TEST(MutationMode, TheKeyLegendEndsTheModeWithoutAMutation) {
+  ModeGame t;
+  t.org(kPlayer).aminoAcids = 900000;
+  toggleMutationMode(t.game);
+  const auto organisms = t.world().organisms;
+  clickPanelItem(t.game, PanelItem{PanelItem::Kind::KeyLegend});
+  EXPECT_FALSE(t.game.window.mutationMode);
+  EXPECT_TRUE(t.game.window.turnButtonEnabled);
+  EXPECT_EQ(t.world().organisms, organisms);
 }
 
-TEST(MutationMode, LabelsWithoutClickHandlingLeaveTheModeOn) {
+TEST(MutationMode, TheTwoCountsLeaveTheModeOn) {
   ModeGame t;
   t.org(kPlayer).aminoAcids = 900000;
   toggleMutationMode(t.game);
   t.controls.clear();
   t.controls.controls = 0;
-  for (const char* label : {"Label1", "Label2", "Label18", "Label29", "Label0", "Label", "BMut"})
-    EXPECT_FALSE(panelItemOfLabel(label)) << label;
-  for (const char* label : {"Label6", "Label10"}) clickPanelItem(t.game, *panelItemOfLabel(label));
+  for (PanelItem::Kind count : {PanelItem::Kind::CellsOwned, PanelItem::Kind::BattlesWon})
+    clickPanelItem(t.game, PanelItem{count});
   EXPECT_TRUE(t.game.window.mutationMode);
   EXPECT_TRUE(t.lines().empty());
   EXPECT_EQ(t.controls.controls, 0);
 }
 
-TEST(MutationMode, LegendLabelMNeverSwitchesTheModeOn) {
+TEST(MutationMode, TheKeyLegendNeverSwitchesTheModeOn) {
   ModeGame t;
   endMutationModeFromLegend(t.game);
   EXPECT_FALSE(t.game.window.mutationMode);

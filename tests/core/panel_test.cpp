@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <limits>
 
-#include "panel.h"
-#include "support.h"
+#include "core/mutation.h"
+#include "core/panel.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {
@@ -12,15 +13,26 @@ namespace {
 using test::TestGame;
 using Lines = std::vector<std::string>;
 
-std::vector<int> boldLabels(const PanelView& panel) {
-  std::vector<int> labels;
+using Names = std::vector<std::string>;
+
+// The characteristics whose captions are bold, top to bottom.
+Names boldCaptions(const PanelView& panel) {
+  Names names;
   for (const CharacteristicInfo& c : kCharacteristicTable)
-    if (panel.bold[static_cast<int>(c.id)])
-      labels.push_back(std::stoi(std::string(c.captionLabel).substr(5)));
-  return labels;
+    if (panel.bold[static_cast<int>(c.id)]) names.push_back(c.name);
+  return names;
 }
 
-PanelItem item(const char* label) { return *panelItemOfLabel(label); }
+// The characteristics the organism can buy a step of now.
+Names affordable(const Organism& o) {
+  Names names;
+  for (const CharacteristicInfo& c : kCharacteristicTable)
+    if (canMutate(o, c.id)) names.push_back(c.name);
+  return names;
+}
+
+PanelItem item(Characteristic c) { return PanelItem::of(c); }
+constexpr PanelItem kKeyLegend{PanelItem::Kind::KeyLegend};
 
 // The player on (1, 1) with an enemy next to it and another out of sight.
 struct PanelGame : TestGame {
@@ -40,7 +52,7 @@ TEST(PanelValues, NewGameShowsFullLifeNoStockAndNothingAffordable) {
   EXPECT_EQ(p.level(Characteristic::Sensors), "1");
   EXPECT_EQ(p.level(Characteristic::Tentacles), "0");
   EXPECT_EQ(p.level(Characteristic::AcidDefence), "0");
-  EXPECT_TRUE(boldLabels(p).empty());
+  EXPECT_TRUE(boldCaptions(p).empty());
 }
 
 TEST(PanelValues, HpAboveTheMaximumAndHugeVitalityAreShownAsTheyAre) {
@@ -75,7 +87,7 @@ TEST(PanelValues, EnemyHidesSevenValuesAndTheStockAndEveryCaptionIsRegular) {
   EXPECT_EQ(p.name, "Зеномиус");
   for (const CharacteristicInfo& c : kCharacteristicTable) {
     if (!c.hiddenOnEnemy) continue;
-    EXPECT_EQ(p.level(c.id), "???") << c.valueLabel;
+    EXPECT_EQ(p.level(c.id), "???") << c.name;
   }
   EXPECT_EQ(p.aminoAcids, "???");
   EXPECT_EQ(p.level(Characteristic::Vitality), "10/10 ед.");
@@ -83,7 +95,7 @@ TEST(PanelValues, EnemyHidesSevenValuesAndTheStockAndEveryCaptionIsRegular) {
   EXPECT_EQ(p.level(Characteristic::TentacleLevel), "6");
   EXPECT_EQ(p.battlesWon, "9");
   EXPECT_EQ(p.cellsOwned, "11");
-  EXPECT_TRUE(boldLabels(p).empty());
+  EXPECT_TRUE(boldCaptions(p).empty());
 }
 
 TEST(PanelValues, HoveringAVisibleEnemyShowsItAndAnyOtherCellThePlayer) {
@@ -92,11 +104,12 @@ TEST(PanelValues, HoveringAVisibleEnemyShowsItAndAnyOtherCellThePlayer) {
   inspectCell(t.game, 2, 1);
   EXPECT_EQ(t.panel().organism, 0);
   EXPECT_EQ(t.panel().aminoAcids, "???");
-  EXPECT_TRUE(boldLabels(t.panel()).empty());
+  EXPECT_TRUE(boldCaptions(t.panel()).empty());
   inspectCell(t.game, 20, 20);  // hidden
   EXPECT_EQ(t.panel().organism, kPlayer);
   EXPECT_EQ(t.panel().aminoAcids, "30 ед.");
-  EXPECT_EQ(boldLabels(t.panel()), (std::vector<int>{7, 12, 13, 15, 17, 14}));
+  EXPECT_EQ(boldCaptions(t.panel()), affordable(t.org(kPlayer)));
+  EXPECT_FALSE(boldCaptions(t.panel()).empty());
 }
 
 TEST(PanelValues, NonsenseOrganismIndexShowsThePlayer) {
@@ -106,21 +119,18 @@ TEST(PanelValues, NonsenseOrganismIndexShowsThePlayer) {
   EXPECT_EQ(t.panel().name, "Тарвилис");
 }
 
+// Every caption turns bold at its price and not a unit before.
 TEST(PanelFonts, BoldExactlyWhenThePriceIsInTheStock) {
-  PanelGame t;
-  Organism& p = t.org(kPlayer);
-  p.aminoAcids = 4;
-  refreshAffordability(t.game);
-  EXPECT_TRUE(boldLabels(t.panel()).empty());
-  p.aminoAcids = 5;
-  refreshAffordability(t.game);
-  EXPECT_EQ(boldLabels(t.panel()), (std::vector<int>{7}));
-  p.aminoAcids = 139;
-  refreshAffordability(t.game);
-  EXPECT_EQ(boldLabels(t.panel()), (std::vector<int>{7, 12, 13, 15, 17, 14, 16, 19, 21, 23, 25}));
-  p.aminoAcids = 140;
-  refreshAffordability(t.game);
-  EXPECT_EQ(boldLabels(t.panel()).front(), 3);
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    PanelGame t;
+    Organism& p = t.org(kPlayer);
+    const int32_t price = mutationCost(p, c.id);
+    for (const int32_t stock : {price - 1, price}) {
+      p.aminoAcids = stock;
+      refreshAffordability(t.game);
+      EXPECT_EQ(t.panel().bold[static_cast<int>(c.id)], stock == price) << c.name << " at " << stock;
+    }
+  }
 }
 
 TEST(PanelFonts, TentaclesAtTheirLimitsStayRegular) {
@@ -131,31 +141,30 @@ TEST(PanelFonts, TentaclesAtTheirLimitsStayRegular) {
   p.tentacleLevel = 10;
   p.aminoAcids = 900000;
   refreshAffordability(t.game);
-  const auto bold = boldLabels(t.panel());
-  EXPECT_EQ(std::count(bold.begin(), bold.end(), 9), 0);
-  EXPECT_EQ(std::count(bold.begin(), bold.end(), 11), 0);
-  EXPECT_EQ(bold.size(), 15u);
+  const auto bold = boldCaptions(t.panel());
+  EXPECT_EQ(std::count(bold.begin(), bold.end(), "tentacles"), 0);
+  EXPECT_EQ(std::count(bold.begin(), bold.end(), "tentacleLevel"), 0);
+  EXPECT_EQ(bold.size(), static_cast<std::size_t>(kCharacteristicCount - 2));
 }
 
 TEST(PanelHints, PricesAndExplanations) {
   PanelGame t;
   Organism& p = t.org(kPlayer);
-  EXPECT_EQ(hintText(t.game, item("Label3")), "Для мутации требуется 140 аминокислот");
-  EXPECT_EQ(hintText(t.game, item("Label25")), "Для мутации требуется 80 аминокислот");
-  EXPECT_EQ(hintText(t.game, item("Label6")), "Показывает количество захваченных клеток.");
-  EXPECT_EQ(hintText(t.game, item("Label10")), "Количество выигранных сражений!");
+  EXPECT_EQ(hintText(t.game, item(Characteristic::Vitality)), "Для мутации требуется 140 аминокислот");
+  EXPECT_EQ(hintText(t.game, item(Characteristic::AcidDefence)), "Для мутации требуется 80 аминокислот");
+  EXPECT_EQ(hintText(t.game, {PanelItem::Kind::CellsOwned}), "Показывает количество захваченных клеток.");
+  EXPECT_EQ(hintText(t.game, {PanelItem::Kind::BattlesWon}), "Количество выигранных сражений!");
   p.aggression = 999;
-  EXPECT_EQ(hintText(t.game, item("Label7")), "Для мутации требуется 5 аминокислот");
+  EXPECT_EQ(hintText(t.game, item(Characteristic::Aggression)), "Для мутации требуется 5 аминокислот");
   p.tentacleCount = 19;
-  EXPECT_EQ(hintText(t.game, item("Label9")), "Для мутации требуется 4000 аминокислот");
+  EXPECT_EQ(hintText(t.game, item(Characteristic::Tentacles)), "Для мутации требуется 4000 аминокислот");
   p.tentacleCount = 20;
-  EXPECT_EQ(hintText(t.game, item("Label9")), std::nullopt);
+  EXPECT_EQ(hintText(t.game, item(Characteristic::Tentacles)), std::nullopt);
   p.tentacleLevel = 9;
-  EXPECT_EQ(hintText(t.game, item("Label11")), "Для мутации требуется 6000 аминокислот");
+  EXPECT_EQ(hintText(t.game, item(Characteristic::TentacleLevel)), "Для мутации требуется 6000 аминокислот");
   p.tentacleLevel = 10;
-  EXPECT_EQ(hintText(t.game, item("Label11")), "Мои щупальца совершенны! :-)");
-  for (const char* legend : {"Label20", "Label22", "Label24", "Label26", "Label27", "Label28"})
-    EXPECT_EQ(hintText(t.game, item(legend)), std::nullopt) << legend;
+  EXPECT_EQ(hintText(t.game, item(Characteristic::TentacleLevel)), "Мои щупальца совершенны! :-)");
+  EXPECT_EQ(hintText(t.game, kKeyLegend), std::nullopt);
 }
 
 TEST(PanelHints, HoverFromAnEnemyOntoACaptionShowsThePlayerBeforeTheHint) {
@@ -164,7 +173,7 @@ TEST(PanelHints, HoverFromAnEnemyOntoACaptionShowsThePlayerBeforeTheHint) {
   inspectCell(t.game, 2, 1);
   ASSERT_EQ(t.panel().organism, 0);
   t.rec.clear();
-  hoverPanelItem(t.game, item("Label16"));
+  hoverPanelItem(t.game, item(Characteristic::PiercingDefence));
   EXPECT_EQ(t.panel().organism, kPlayer);
   EXPECT_TRUE(t.panel().bold[static_cast<int>(Characteristic::PiercingDefence)]);
   EXPECT_EQ(t.rec.lines, (Lines{"status Для мутации требуется 80 аминокислот"}));
@@ -176,25 +185,24 @@ TEST(PanelHints, LegendHoverBringsThePlayerBackAndLeavesTheStatusLine) {
   showPanel(t.game, 0);
   showStatus(t.game, "прежде");
   t.rec.clear();
-  hoverPanelItem(t.game, item("Label24"));
+  hoverPanelItem(t.game, kKeyLegend);
   EXPECT_EQ(t.panel().organism, kPlayer);
   EXPECT_TRUE(t.rec.lines.empty());
   EXPECT_EQ(t.game.window.upperStatus, "прежде");
 }
 
-TEST(PanelLabels, HeadingsTheAminoAcidBoxAndStrangeNamesStandForNothing) {
-  for (const char* none : {"Label1", "Label2", "Label18", "Label29", "Label0", "Label012", "Label", "label3",
-                           "Label3x", " Label3", "Llive", "", "Label99999999999999999999"})
-    EXPECT_EQ(panelItemOfLabel(none), std::nullopt) << none;
-}
-
-TEST(PanelLabels, RowsRunTopDownWithTheTwoCountsInTheirPlaces) {
-  const std::vector<PanelRow>& rows = panelRows();
-  ASSERT_EQ(rows.size(), static_cast<std::size_t>(kCharacteristicCount + 2));
-  for (std::size_t i = 0; i < rows.size(); ++i) EXPECT_EQ(rows[i].row, static_cast<int>(i));
-  EXPECT_STREQ(rows[3].valueLabel, "Lsize");
-  EXPECT_STREQ(rows[8].valueLabel, "Lbitv");
-  EXPECT_STREQ(rows[13].captionLabel, "Label14");
+// The panel shows every characteristic once, in the table's order, with the
+// cells owned above the aggression and the battles won above the attack organs.
+TEST(PanelRows, TheCharacteristicsInTableOrderWithTheCountsAmongThem) {
+  Names shown;
+  for (const PanelRow& row : panelRows()) shown.push_back(row.name);
+  Names expected;
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    if (c.id == Characteristic::Aggression) expected.push_back("cellsOwned");
+    if (c.id == Characteristic::Spike) expected.push_back("battlesWon");
+    expected.push_back(c.name);
+  }
+  EXPECT_EQ(shown, expected);
 }
 
 }  // namespace

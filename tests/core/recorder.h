@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "outcomes.h"
+#include "core/outcomes.h"
 
 namespace klebony::test {
 

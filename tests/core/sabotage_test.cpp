@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "support.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "game.h"
-#include "mutation.h"
-#include "panel.h"
-#include "rules.h"
+#include "core/game.h"
+#include "core/mutation.h"
+#include "core/panel.h"
+#include "core/rules.h"
 
 namespace klebony::soak {
 
@@ -56,12 +56,11 @@ class RandomPlayer {
   // mutate, then end the turn (sometimes trying it with the mode still on).
   void playTurn(Game& game) {
     for (int i = pick(4); i > 0; --i) inspectCell(game, pick(kBoardSize), pick(kBoardSize));
-    if (pick(3) == 0)
-      if (auto item = panelItemOfLabel("Label" + std::to_string(3 + pick(26)))) hoverPanelItem(game, *item);
+    if (pick(3) == 0) hoverPanelItem(game, anyPanelItem());
     for (int i = 1 + pick(3); i > 0 && !watcher(game).ended; --i) clickNeighbour(game);
     if (watcher(game).ended) return;
     if (pick(2) == 0) mutate(game);
-    if (game.window.mutationMode && pick(4) == 0) endTurn(game);  // refused: HOD is disabled
+    if (game.window.mutationMode && pick(4) == 0) endTurn(game);  // refused: the turn button is disabled
     if (game.window.mutationMode) toggleMutationMode(game);
     endTurn(game);
   }
@@ -135,13 +134,18 @@ class RandomPlayer {
 
   void mutate(Game& game) {
     toggleMutationMode(game);
-    // Mostly a caption; sometimes a legend label or a label without a handler.
-    const std::string label = pick(5) == 0 ? "Label" + std::to_string(1 + pick(29))
-                                           : kCharacteristicTable[pick(kCharacteristicCount)].captionLabel;
-    const auto item = panelItemOfLabel(label);
-    if (!item) return;
-    clickPanelItem(game, *item);
-    if (pick(6) == 0) clickPanelItem(game, *item);  // a second try in the same turn
+    // Mostly a caption; sometimes a count or the key legend.
+    const PanelItem item =
+        pick(5) == 0 ? anyPanelItem() : PanelItem::of(kCharacteristics[pick(kCharacteristicCount)]);
+    clickPanelItem(game, item);
+    if (pick(6) == 0) clickPanelItem(game, item);  // a second try in the same turn
+  }
+
+  // A row of the panel or the key legend.
+  PanelItem anyPanelItem() {
+    const std::vector<PanelRow>& rows = panelRows();
+    const int n = pick(static_cast<int>(rows.size()) + 1);
+    return n < static_cast<int>(rows.size()) ? rows[n].item : PanelItem{PanelItem::Kind::KeyLegend};
   }
 
   std::mt19937_64 choice_;

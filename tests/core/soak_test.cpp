@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdlib>
 
-#include "soak_play.h"
+#include "tests/core/soak_play.h"
 
 namespace klebony {
 namespace {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "support.h"
+#include "tests/core/support.h"
 
 namespace klebony {
 namespace {
@@ -12,10 +12,11 @@ class TimerLog : public test::Recorder {
  public:
   std::vector<std::string> timers;
   void statusTimer(StatusLine t, bool running) override {
-    timers.push_back(std::string(t == StatusLine::Upper ? "T1" : "T2") + (running ? " start" : " stop"));
+    timers.push_back(std::string(t == StatusLine::Upper ? "upper" : "lower") +
+                     (running ? " start" : " stop"));
   }
   void statusCleared(StatusLine t) override {
-    timers.push_back(t == StatusLine::Upper ? "T1 cleared" : "T2 cleared");
+    timers.push_back(t == StatusLine::Upper ? "upper cleared" : "lower cleared");
   }
   void controlsChanged() override { ++controls; }
   int controls = 0;
@@ -37,7 +38,7 @@ TEST(Status, ANewTextPushesTheOldOneDownAndRestartsBothTimers) {
   EXPECT_TRUE(s.game.window.lowerTimerRunning);
   EXPECT_EQ(s.log.lines, (std::vector<std::string>{"status первый", "status второй"}));
   EXPECT_EQ(s.log.timers.size(), 8u);
-  EXPECT_EQ(s.log.timers[6], "T2 start");
+  EXPECT_EQ(s.log.timers[6], "lower start");
 }
 
 TEST(Status, TheSameTextAgainKeepsItsClearingTime) {

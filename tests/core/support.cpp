@@ -1,4 +1,4 @@
-#include "support.h"
+#include "tests/core/support.h"
 
 namespace klebony::test {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "game.h"
-#include "recorder.h"
-#include "rules.h"
+#include "core/game.h"
+#include "core/rules.h"
+#include "tests/core/recorder.h"
 
 namespace klebony::test {
 

@@ -2,9 +2,12 @@
 // cover what it prints for a game.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <set>
 #include <sstream>
 
-#include "driver.h"
+#include "tools/headless/driver.h"
+#include "tools/headless/protocol_names.h"
 
 namespace klebony::headless {
 namespace {
@@ -52,6 +55,23 @@ TEST(DriverLimits, ALongLineWithinTheLimitRuns) {
 }
 
 // Regression: bytes that are not printable were echoed raw to standard error.
+// Regression: a NUL byte cut the path short and the game was saved under the
+// shorter name; a folder given as the script ran nothing and exited 0.
+TEST(DriverLimits, APathWithANulByteAndAScriptThatIsNoFileAreErrors) {
+  const std::string folder = ::testing::TempDir() + "driver-nul";
+  std::filesystem::create_directories(folder);
+  const Outcome nul = run("seed 1\nnewgame\nsave " + folder + "/game.klb" + std::string(1, '\0') + "x\n");
+  EXPECT_EQ(nul.status, 2);
+  EXPECT_EQ(nul.err, "error: line 3: save path with a NUL byte\n");
+  EXPECT_TRUE(std::filesystem::is_empty(folder));
+
+  std::ostringstream out, err;
+  Driver driver(out, err);
+  EXPECT_EQ(driver.runFile(folder), 2);
+  EXPECT_EQ(err.str(), "error: " + folder + " is not a regular file\n");
+  std::filesystem::remove_all(folder);
+}
+
 TEST(DriverMessages, TokensAreEchoedWithUnprintableBytesEscaped) {
   EXPECT_EQ(run("j\x1b[2Jump\n").err, "error: line 1: unknown command 'j\\x1b[2Jump'\n");
   EXPECT_EQ(run("draws 1\xff\n").err, "error: line 1: bad draw '1\\xff'\n");
@@ -59,6 +79,37 @@ TEST(DriverMessages, TokensAreEchoedWithUnprintableBytesEscaped) {
   EXPECT_EQ(run("hint Метка\n").err, "error: line 1: unknown panel label 'Метка'\n");
   EXPECT_EQ(printable("a\\b\x7f\xc2\x85\xe2\x82\xac"), "a\\x5cb\\x7f\\xc2\\x85\xe2\x82\xac");
   EXPECT_EQ(printable("\xed\xa0\x80\xc0\xaf"), "\\xed\\xa0\\x80\\xc0\\xaf");  // a surrogate, an overlong '/'
+}
+
+// The protocol's panel labels run from Label3 to Label28; every other name,
+// however close, is refused with the same message.
+TEST(DriverProtocol, ScriptsReachExactlyThePanelLabelsThreeToTwentyEight) {
+  for (int n = 0; n <= 30; ++n) {
+    const std::string label = "Label" + std::to_string(n);
+    const Outcome r = run("hint " + label + "\ncaption " + label + "\n");
+    const bool accepted = n >= 3 && n <= 28;
+    EXPECT_EQ(r.status, accepted ? 0 : 2) << label;
+    if (!accepted) {
+      EXPECT_EQ(r.err, "error: line 1: unknown panel label '" + label + "'\n");
+    }
+  }
+  for (const char* near : {"Label03", "label3", "Label3x", "Label", "Llive"})
+    EXPECT_EQ(run(std::string("caption ") + near + "\n").err,
+              "error: line 1: unknown panel label '" + std::string(near) + "'\n");
+}
+
+// Each label stands for one item, and each value the dump shows has one key.
+TEST(DriverProtocol, EveryPanelLabelNamesOneItemAndEveryValueOneKey) {
+  std::set<std::string> labels, values;
+  for (const PanelLabelName& row : kPanelLabelNames) {
+    EXPECT_TRUE(labels.insert(row.label).second) << row.label;
+    EXPECT_EQ(panelLabelNamed(row.label), &row);
+    if (!row.value) continue;
+    EXPECT_TRUE(values.insert(row.value).second) << row.value;
+    if (row.item) {
+      EXPECT_EQ(panelLabelOf(*row.item), &row) << row.label;
+    }
+  }
 }
 
 }  // namespace

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "game.h"
-#include "rules.h"
-#include "savefile.h"
+#include "core/game.h"
+#include "core/rules.h"
+#include "persist/savefile.h"
 
 namespace {
 

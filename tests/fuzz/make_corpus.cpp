@@ -4,9 +4,9 @@
 #include <fstream>
 #include <string>
 
-#include "game.h"
-#include "rules.h"
-#include "savefile.h"
+#include "core/game.h"
+#include "core/rules.h"
+#include "persist/savefile.h"
 
 using namespace klebony;
 

@@ -1,4 +1,4 @@
-#include "cp1251.h"
+#include "persist/cp1251.h"
 
 #include <gtest/gtest.h>
 #include <iconv.h>

@@ -1,4 +1,4 @@
-#include "persist_support.h"
+#include "tests/persist/persist_support.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "rules.h"
+#include "core/rules.h"
 
 namespace klebony::test {
 

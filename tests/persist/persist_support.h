@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "game.h"
-#include "recorder.h"
+#include "core/game.h"
+#include "tests/core/recorder.h"
 
 namespace klebony::test {
 

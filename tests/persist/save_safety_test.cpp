@@ -3,6 +3,7 @@
 // a file-size limit.
 #include <fcntl.h>
 #include <grp.h>
+#include <sched.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -16,11 +17,13 @@
 #include <cerrno>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
-#include "commands.h"
-#include "persist_support.h"
-#include "savefile.h"
-#include "saveload.h"
+#include "persist/commands.h"
+#include "persist/savefile.h"
+#include "persist/saveload.h"
+#include "persist/temporary_file.h"
+#include "tests/persist/persist_support.h"
 
 namespace klebony {
 namespace {
@@ -137,40 +140,201 @@ TEST(SaveSafety, AFileWithASecondNameIsRefusedAndBothNamesKeepTheOldGame) {
   EXPECT_EQ(folder.entries(), (std::vector<std::string>{"game.klb", "other name.klb"}));
 }
 
-pid_t finishedProcess() {
-  const pid_t pid = ::fork();
-  if (pid == 0) ::_exit(0);
-  ::waitpid(pid, nullptr, 0);
-  return pid;
-}
-
-TEST(SaveSafety, TemporaryFilesOfEndedSavesAreSweptAndOthersLeftAlone) {
-  Played played;
-  test::TempFolder folder;
-  const std::string dead = std::to_string(finishedProcess());
-  const std::string alive = std::to_string(::getppid());
-  for (const std::string& name :
-       {".klebony-" + dead + "-1.tmp", ".klebony-" + dead + "-17.tmp", ".klebony-" + alive + "-1.tmp",
-        ".klebony-" + dead + ".tmp", ".klebony-x" + dead + "-1.tmp", "klebony-" + dead + "-1.tmp"})
-    test::writeBytes(folder.file(name), "debris");
-  std::filesystem::create_directory(folder.file(".klebony-" + dead + "-2.tmp"));  // not ours to remove
-  ASSERT_TRUE(saveGame(played.game.world, folder.file("game.klb")));
-  // Sorted like the listing: the two process numbers may have any number of digits.
-  std::vector<std::string> left{".klebony-" + alive + "-1.tmp",
-                                ".klebony-" + dead + "-2.tmp",
-                                ".klebony-" + dead + ".tmp",
-                                ".klebony-x" + dead + "-1.tmp",
-                                "game.klb",
-                                "klebony-" + dead + "-1.tmp"};
-  std::sort(left.begin(), left.end());
-  EXPECT_EQ(folder.entries(), left);
-}
-
 // Without a file system that lacks unnamed files, the hidden-name way is forced.
 class NamedOnly : public FileOps {
  public:
   int createUnnamed(int, mode_t) override { return errno = EOPNOTSUPP, -1; }
 };
+
+// Holds a lock on a file as a live save does, from another open file description.
+class LiveSave {
+ public:
+  explicit LiveSave(const std::string& path) : fd_(::open(path.c_str(), O_RDWR | O_CLOEXEC)) {
+    struct flock lock = {};
+    lock.l_type = F_WRLCK;
+    EXPECT_EQ(::fcntl(fd_, F_OFD_SETLK, &lock), 0);
+  }
+  ~LiveSave() { ::close(fd_); }
+
+ private:
+  int fd_;
+};
+
+TEST(SaveSafety, OnlyUnlockedDebrisOfTheSaverUnderTheFilesHiddenNameIsRemoved) {
+  Played played;
+  test::TempFolder folder;
+  const std::string path = folder.file("game.klb");
+  const std::string hidden = TemporaryFile::hiddenName(::geteuid(), "game.klb");
+  // Names of other files, other users and older versions are never looked at.
+  const std::vector<std::string> others{TemporaryFile::hiddenName(::geteuid(), "other.klb"),
+                                        TemporaryFile::hiddenName(::geteuid() + 1, "game.klb"),
+                                        ".klebony-1-1.tmp", ".klebony-999999-7.tmp"};
+  enum class Plant { Debris, Live, Folder, SecondName, Link };
+  NamedOnly named;
+  for (FileOps* ops : {&systemFileOps(), static_cast<FileOps*>(&named)})
+    for (const Plant plant : {Plant::Debris, Plant::Live, Plant::Folder, Plant::SecondName, Plant::Link}) {
+      const std::string what =
+          std::to_string(static_cast<int>(plant)) + (ops == &named ? " named" : " unnamed");
+      test::writeBytes(path, "old");
+      for (const std::string& name : others) test::writeBytes(folder.file(name), "not ours to judge");
+      std::optional<LiveSave> live;
+      switch (plant) {
+        case Plant::Debris:
+        case Plant::Live:
+          test::writeBytes(folder.file(hidden), "half a game");
+          if (plant == Plant::Live) live.emplace(folder.file(hidden));
+          break;
+        case Plant::Folder:
+          std::filesystem::create_directory(folder.file(hidden));
+          break;
+        case Plant::SecondName:
+          test::writeBytes(folder.file("elsewhere"), "x");
+          ASSERT_EQ(::link(folder.file("elsewhere").c_str(), folder.file(hidden).c_str()), 0);
+          break;
+        case Plant::Link:
+          std::filesystem::create_symlink("game.klb", folder.file(hidden));
+          break;
+      }
+      ASSERT_TRUE(saveGame(played.game.world, path, *ops)) << what;
+      EXPECT_EQ(test::readBytes(path), encodeSave(played.game.world).value()) << what;
+      EXPECT_EQ(std::filesystem::exists(std::filesystem::symlink_status(folder.file(hidden))),
+                plant != Plant::Debris)
+          << what;
+      for (const std::string& name : others)
+        EXPECT_EQ(test::readBytes(folder.file(name)), "not ours to judge");
+      live.reset();
+      std::filesystem::remove_all(folder.path());
+      std::filesystem::create_directory(folder.path());
+    }
+}
+
+TEST(SaveSafety, AnotherUsersFilesInASharedFolderAreNeitherReplacedNorRemoved) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, to own files as a second user";
+  Played played;
+  SharedFolder f;
+  const std::string path = f.in("game.klb");
+  const std::string hidden = f.in(TemporaryFile::hiddenName(0, "game.klb"));
+  // Left for root to fill, mode 0666, so that its owner could rewrite the save later.
+  ASSERT_TRUE(asOtherUser([&] {
+    test::writeBytes(path, "theirs");
+    test::writeBytes(hidden, "theirs too");
+    return ::chmod(path.c_str(), 0666) == 0;
+  }));
+  testing::internal::CaptureStderr();
+  saveGameAs(played.game, path);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(),
+            "klebony: saving " + path +
+                " failed: another user's file in a shared folder (checking "
+                "the file)\n");
+  EXPECT_EQ(played.rec.lines, std::vector<std::string>{"message Файл не удается создать... :("});
+  EXPECT_EQ(test::readBytes(path), "theirs");
+  // Under another name the save goes ahead beside their look-alike, which stays.
+  NamedOnly named;
+  std::filesystem::rename(path, f.in("kept.klb"));
+  ASSERT_TRUE(saveGame(played.game.world, path, named));
+  EXPECT_EQ(test::readBytes(hidden), "theirs too");
+  // The player's own file and the folder owner's are replaced as anywhere.
+  ASSERT_EQ(::chown(path.c_str(), 0, 0), 0);
+  EXPECT_TRUE(saveGame(played.game.world, path));
+  EXPECT_TRUE(asOtherUser([&] {
+    return static_cast<bool>(saveGame(played.game.world, f.in("mine.klb"))) &&
+           static_cast<bool>(saveGame(played.game.world, f.in("mine.klb")));
+  }));
+}
+
+// Regression: liveness was judged by process number, and a saver in another
+// PID namespace removed the other's live temporary files.
+TEST(SaveSafety, SaversInDifferentPidNamespacesNeverSpoilEachOthersSaves) {
+  if (::geteuid() != 0) GTEST_SKIP() << "needs root, for a PID namespace";
+  Played played;
+  test::TempFolder folder;
+  const std::string path = folder.file("game.klb");
+  // Each saver returns the number of saves that failed; 255 when no namespace could be made.
+  const auto saver = [&](bool ownNamespace, bool unnamed) {
+    const pid_t pid = ::fork();
+    if (pid != 0) return pid;
+    if (ownNamespace) {
+      if (::unshare(CLONE_NEWPID) != 0) ::_exit(255);
+      const pid_t inner = ::fork();
+      if (inner != 0) {
+        int status = 0;
+        ::waitpid(inner, &status, 0);
+        ::_exit(WIFEXITED(status) ? WEXITSTATUS(status) : 254);
+      }
+    }
+    NamedOnly named;
+    int failed = 0;
+    for (int i = 0; i < 300; ++i)
+      failed += !saveGame(played.game.world, path, unnamed ? systemFileOps() : named);
+    ::_exit(std::min(failed, 253));
+  };
+  for (const bool unnamed : {true, false}) {
+    const pid_t inside = saver(true, unnamed);
+    const pid_t outside = saver(false, unnamed);
+    int in = 0, out = 0;
+    ASSERT_EQ(::waitpid(inside, &in, 0), inside);
+    ASSERT_EQ(::waitpid(outside, &out, 0), outside);
+    if (WEXITSTATUS(in) == 255) GTEST_SKIP() << "no PID namespaces here";
+    EXPECT_EQ(WEXITSTATUS(in), 0) << "saves lost inside, unnamed " << unnamed;
+    EXPECT_EQ(WEXITSTATUS(out), 0) << "saves lost outside, unnamed " << unnamed;
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.klb"});
+    EXPECT_EQ(test::readBytes(path), encodeSave(played.game.world).value());
+  }
+}
+
+// Each call is interrupted by a signal once; on its first new file another
+// save gets there first.
+class RacedOps : public FileOps {
+ public:
+  explicit RacedOps(bool unnamed, std::string target) : unnamed_(unnamed), target_(std::move(target)) {}
+  int createUnnamed(int folder, mode_t mode) override {
+    return unnamed_ ? interrupted("createUnnamed", [&] { return FileOps::createUnnamed(folder, mode); })
+                    : (errno = EOPNOTSUPP, -1);
+  }
+  int createExclusive(int folder, const std::string& name, mode_t mode) override {
+    return interrupted("createExclusive", [&] { return FileOps::createExclusive(folder, name, mode); });
+  }
+  int fsync(int fd) override {
+    return interrupted("fsync", [&] { return FileOps::fsync(fd); });
+  }
+  int link(int fd, int folder, const std::string& name) override {
+    if (name == "game.klb" && !raced_) {
+      raced_ = true;
+      test::writeBytes(target_, "the other save's game");
+    }
+    return interrupted("link", [&] { return FileOps::link(fd, folder, name); });
+  }
+  int rename(int folder, const std::string& from, const std::string& to) override {
+    return interrupted("rename", [&] { return FileOps::rename(folder, from, to); });
+  }
+
+ private:
+  template <class Call>
+  int interrupted(const std::string& what, Call call) {
+    if (std::find(seen_.begin(), seen_.end(), what) == seen_.end()) {
+      seen_.push_back(what);
+      return errno = EINTR, -1;
+    }
+    return call();
+  }
+  bool unnamed_;
+  std::string target_;
+  bool raced_ = false;
+  std::vector<std::string> seen_;
+};
+
+TEST(SaveSafety, InterruptedCallsAreRetriedAndAConcurrentFirstSaveIsReplaced) {
+  Played played;
+  test::TempFolder folder;
+  const std::string path = folder.file("game.klb");
+  for (const bool unnamed : {true, false}) {
+    RacedOps ops(unnamed, path);
+    EXPECT_EQ(saveGame(played.game.world, path, ops).describe(), "done") << unnamed;
+    EXPECT_EQ(test::readBytes(path), encodeSave(played.game.world).value()) << unnamed;
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"game.klb"}) << unnamed;
+    std::filesystem::remove(path);
+  }
+}
 
 // Ends the process just before its n-th file operation, as a kill would.
 class DyingOps : public FileOps {

@@ -1,13 +1,13 @@
-#include "savefile.h"
+#include "persist/savefile.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <limits>
 
-#include "mutation.h"
-#include "persist_support.h"
-#include "rules.h"
+#include "core/mutation.h"
+#include "core/rules.h"
+#include "tests/persist/persist_support.h"
 
 namespace klebony {
 namespace {

@@ -1,4 +1,4 @@
-#include "saveload.h"
+#include "persist/saveload.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -10,11 +10,11 @@
 #include <cerrno>
 #include <filesystem>
 
-#include "commands.h"
-#include "mutation.h"
-#include "persist_support.h"
-#include "rules.h"
-#include "savefile.h"
+#include "core/mutation.h"
+#include "core/rules.h"
+#include "persist/commands.h"
+#include "persist/savefile.h"
+#include "tests/persist/persist_support.h"
 
 namespace klebony {
 namespace {
@@ -33,14 +33,22 @@ class FailingOps : public FileOps {
   int createUnnamed(int folder, mode_t mode) override {
     if (!unnamed_) return errno = EOPNOTSUPP, -1;
     if (step_ == Step::Create) return errno = EACCES, -1;
-    return created(FileOps::createUnnamed(folder, mode));
+    return FileOps::createUnnamed(folder, mode);
   }
   int createExclusive(int folder, const std::string& name, mode_t mode) override {
     if (step_ == Step::Create) return errno = EACCES, -1;
-    return created(FileOps::createExclusive(folder, name, mode));
+    return FileOps::createExclusive(folder, name, mode);
   }
   ssize_t write(int fd, const char* data, size_t size) override {
     if (step_ == Step::WriteNothing) return 0;
+    if (step_ == Step::DevFull) {
+      // The temporary file exists, but its bytes go to a full device.
+      const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+      const ssize_t n = ::write(full, data, size);
+      const int error = errno;
+      ::close(full);
+      return errno = error, n;
+    }
     if (step_ == Step::ShortWriteThenFull) {
       if (written_ > 0) return errno = ENOSPC, -1;
       const ssize_t n = FileOps::write(fd, data, size / 2);
@@ -62,14 +70,6 @@ class FailingOps : public FileOps {
   }
 
  private:
-  int created(int fd) {
-    if (fd >= 0 && step_ == Step::DevFull) {
-      // The temporary file exists, but its bytes go to a full device.
-      const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
-      if (full >= 0) ::dup2(full, fd), ::close(full);
-    }
-    return fd;
-  }
   Step step_;
   bool unnamed_;
   ssize_t written_ = 0;
@@ -247,6 +247,31 @@ TEST(SaveToDisk, PathsFarLongerThan256BytesWork) {
   openSavedGame(other, path);
   EXPECT_EQ(played.rec.lines, std::vector<std::string>{});
   EXPECT_EQ(other.world.organisms, saved.organisms);
+}
+
+// Regression: a save once wrote paths the loader cannot open (longer than
+// PATH_MAX), and a NUL byte cut the name short.
+TEST(SaveToDisk, PathsTheLoaderCannotOpenAreRefused) {
+  Played played;
+  test::TempFolder folder;
+  std::string deep = folder.path();
+  int at = ::open(deep.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+  while (deep.size() < PATH_MAX) {  // made one folder at a time: too long for mkdir by path
+    const std::string name(120, 'd');
+    ASSERT_EQ(::mkdirat(at, name.c_str(), 0700), 0);
+    const int next = ::openat(at, name.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    ::close(at);
+    at = next;
+    deep += "/" + name;
+  }
+  EXPECT_EQ(saveGame(played.game.world, deep + "/game.klb").describe(),
+            "checking the file: File name too long");
+  EXPECT_EQ(::faccessat(at, "game.klb", F_OK, 0), -1);
+  ::close(at);
+  const std::string cut = folder.file(std::string("game.klb\0.txt", 13));
+  EXPECT_EQ(saveGame(played.game.world, cut).describe(), "not a file name (checking the file)");
+  EXPECT_EQ(loadGame(played.game, cut).describe(), "not a file name (opening)");
+  EXPECT_EQ(folder.entries(), std::vector<std::string>{std::string(120, 'd')});
 }
 
 TEST(LoadFromDisk, SavedGameLoadsBackAndTheWindowFollowsIt) {

@@ -1,8 +1,8 @@
 // The board view's pixels and the cells of the game.
 #include <QTest>
 
-#include "game/board_cells.h"
-#include "registry.h"
+#include "tests/ui/registry.h"
+#include "ui/game/board_cells.h"
 
 namespace klebony {
 

@@ -3,13 +3,13 @@
 #include <QTest>
 #include <cstring>
 
-#include "assets.h"
-#include "game/board_draw.h"
-#include "game/image_box.h"
-#include "game_rig.h"
-#include "registry.h"
-#include "rest_while_hidden.h"
-#include "sprite.h"
+#include "tests/ui/game_rig.h"
+#include "tests/ui/registry.h"
+#include "ui/assets.h"
+#include "ui/game/board_draw.h"
+#include "ui/game/image_box.h"
+#include "ui/rest_while_hidden.h"
+#include "ui/sprite.h"
 
 namespace klebony {
 
@@ -85,7 +85,7 @@ class GameBoardDrawingTest : public QObject {
     rig.window->drawingStep();
 
     const Assets& assets = Assets::get();
-    const QImage shown = rig.part<ImageBox>("GameBox")->shown();
+    const QImage shown = rig.part<ImageBox>("boardView")->shown();
     QCOMPARE(shown.size(), QSize(432, 432));
     QCOMPARE(world.cell(3, 3).frame, hiddenBefore.frame);
     QCOMPARE(world.cell(3, 3).tick, hiddenBefore.tick);
@@ -290,7 +290,7 @@ class GameBoardDrawingTest : public QObject {
     Rig rig;
     rig.open();
     for (int i = 0; i < 30; ++i) rig.window->drawingStep();
-    auto* game = rig.part<ImageBox>("GameBox");
+    auto* game = rig.part<ImageBox>("boardView");
     QCOMPARE(game->grab().toImage().convertToFormat(QImage::Format_RGB32), game->shown());
   }
 
@@ -321,8 +321,8 @@ class GameBoardDrawingTest : public QObject {
     Rig rig;
     rig.window->show();
     QApplication::processEvents();
-    auto* board = rig.part<QTimer>("Tim_Game");
-    auto* t1 = rig.part<QTimer>("T1");
+    auto* board = rig.part<QTimer>("boardTimer");
+    auto* t1 = rig.part<QTimer>("upperStatusTimer");
     QVERIFY(board->isActive());
     t1->start();
     rig.window->showMinimized();

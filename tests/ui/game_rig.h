@@ -10,12 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "game.h"
-#include "game/game_window.h"
-#include "panel.h"
-#include "ports.h"
-#include "rules.h"
-#include "world.h"
+#include "core/game.h"
+#include "core/panel.h"
+#include "core/rules.h"
+#include "core/world.h"
+#include "ui/game/game_window.h"
+#include "ui/ports.h"
 
 namespace klebony::gametest {
 
@@ -105,7 +105,7 @@ struct Rig {
   void open() {
     window->show();
     QApplication::processEvents();
-    part<QTimer>("Tim_Game")->stop();
+    part<QTimer>("boardTimer")->stop();
   }
 };
 

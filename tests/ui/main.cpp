@@ -2,7 +2,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "registry.h"
+#include "tests/ui/registry.h"
 
 int main(int argc, char** argv) {
   // gtest-style discovery does not pass the test's environment; offscreen by default.

@@ -2,11 +2,11 @@
 #include <QTest>
 #include <cstring>
 
-#include "assets.h"
+#include "ui/assets.h"
 
-#include "game.h"
-#include "registry.h"
-#include "shell/menu_background.h"
+#include "core/game.h"
+#include "tests/ui/registry.h"
+#include "ui/shell/menu_background.h"
 
 namespace klebony {
 
@@ -46,9 +46,9 @@ void queue(Game& game, std::initializer_list<int> values) {
 class ShellBackgroundTest : public QObject {
   Q_OBJECT
 
-  QImage Im_m = sheet(72, 144, 12, 4, qRgb(0, 0, 255));
-  QImage Im_z = sheet(56, 14, 7, 3, qRgb(0, 255, 255));
-  QImage Im_texture = texture();
+  QImage organismSheet = sheet(72, 144, 12, 4, qRgb(0, 0, 255));
+  QImage twinkleSheet = sheet(56, 14, 7, 3, qRgb(0, 255, 255));
+  QImage tissue = texture();
 
  private slots:
   void setupDrawsOrganismsThenTwinklesInTheirOrder() {
@@ -56,7 +56,7 @@ class ShellBackgroundTest : public QObject {
     game.world.gameReady = true;
     for (int i = 0; i < kMenuOrganismCount; ++i) queue(game, {i, 229 - i, i % 6, 799 - i, (i + 1) % 6});
     for (int i = 0; i < kTwinkleCount; ++i) queue(game, {10 + i, 20 + i, 7 - i, 349 - i});
-    MenuBackground bg(Im_m, Im_z, Im_texture);
+    MenuBackground bg(organismSheet, twinkleSheet, tissue);
     bg.setup(game);
 
     QCOMPARE(game.random.queued(), std::size_t(0));
@@ -181,7 +181,7 @@ class ShellBackgroundTest : public QObject {
   void stepDrawsTiledTissueThenSpritesAtTheirOldPlaces() {
     Game game;
     game.random.seed(1);
-    MenuBackground bg(Im_m, Im_z, Im_texture);
+    MenuBackground bg(organismSheet, twinkleSheet, tissue);
     bg.setup(game);
     for (auto& s : bg.menuOrganisms()) s.px = -100;  // out of the picture
     AnimatedSprite& o = bg.menuOrganisms()[0];
@@ -201,13 +201,13 @@ class ShellBackgroundTest : public QObject {
     const QImage& img = bg.menuImage();
     QCOMPARE(img.size(), QSize(200, 230));
     QCOMPARE(img.format(), QImage::Format_RGB32);
-    QCOMPARE(img.pixel(0, 0), Im_texture.pixel(0, 0));
-    QCOMPARE(img.pixel(199, 229), Im_texture.pixel(99, 29));  // tiles of 100 x 100 from the top-left
-    QCOMPARE(img.pixel(160, 140), Im_texture.pixel(60, 40));
-    QCOMPARE(img.pixel(151, 120), qRgb(0, 0, 255));           // the organism's square
-    QCOMPARE(img.pixel(152, 121), qRgb(0, 255, 255));         // the twinkle over it
-    QCOMPARE(img.pixel(155, 120), Im_texture.pixel(55, 20));  // beside both: the tissue shows
-    QCOMPARE(o.px, 145);                                      // drawn first, moved after
+    QCOMPARE(img.pixel(0, 0), tissue.pixel(0, 0));
+    QCOMPARE(img.pixel(199, 229), tissue.pixel(99, 29));  // tiles of 100 x 100 from the top-left
+    QCOMPARE(img.pixel(160, 140), tissue.pixel(60, 40));
+    QCOMPARE(img.pixel(151, 120), qRgb(0, 0, 255));       // the organism's square
+    QCOMPARE(img.pixel(152, 121), qRgb(0, 255, 255));     // the twinkle over it
+    QCOMPARE(img.pixel(155, 120), tissue.pixel(55, 20));  // beside both: the tissue shows
+    QCOMPARE(o.px, 145);                                  // drawn first, moved after
   }
 };
 

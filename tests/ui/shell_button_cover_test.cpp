@@ -5,12 +5,12 @@
 #include <QScreen>
 #include <QTest>
 
-#include "assets.h"
-#include "fonts.h"
-#include "registry.h"
-#include "shell/button_cover.h"
-#include "shell/start_screen.h"
-#include "shell_fakes.h"
+#include "tests/ui/registry.h"
+#include "tests/ui/shell_fakes.h"
+#include "ui/assets.h"
+#include "ui/fonts.h"
+#include "ui/shell/button_cover.h"
+#include "ui/shell/start_screen.h"
 
 namespace klebony {
 

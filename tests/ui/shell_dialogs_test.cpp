@@ -9,12 +9,12 @@
 #include <QTest>
 #include <QTimer>
 
-#include "game.h"
-#include "registry.h"
-#include "shell/about_box.h"
-#include "shell/application.h"
-#include "shell/name_dialog.h"
-#include "shell_fakes.h"
+#include "core/game.h"
+#include "tests/ui/registry.h"
+#include "tests/ui/shell_fakes.h"
+#include "ui/shell/about_box.h"
+#include "ui/shell/application.h"
+#include "ui/shell/name_dialog.h"
 
 namespace klebony {
 

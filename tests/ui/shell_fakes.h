@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "ports.h"
+#include "ui/ports.h"
 
 namespace klebony::uitest {
 

@@ -4,12 +4,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "assets.h"
-#include "game.h"
-#include "registry.h"
-#include "shell/sound.h"
-#include "shell/start_screen.h"
-#include "shell_fakes.h"
+#include "core/game.h"
+#include "tests/ui/registry.h"
+#include "tests/ui/shell_fakes.h"
+#include "ui/assets.h"
+#include "ui/shell/sound.h"
+#include "ui/shell/start_screen.h"
 
 namespace klebony {
 

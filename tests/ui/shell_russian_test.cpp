@@ -8,8 +8,8 @@
 #include <QTest>
 #include <QTreeView>
 
-#include "registry.h"
-#include "shell/russian_translation.h"
+#include "tests/ui/registry.h"
+#include "ui/shell/russian_translation.h"
 
 namespace klebony {
 

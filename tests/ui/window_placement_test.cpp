@@ -1,14 +1,11 @@
-// Windows stay reachable on small screens, and the panel's values are shown whole.
-#include <QFontMetrics>
-#include <QLabel>
+// Windows stay reachable on small screens.
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTest>
-#include <climits>
 
-#include "game_rig.h"
-#include "registry.h"
-#include "window_placement.h"
+#include "tests/ui/game_rig.h"
+#include "tests/ui/registry.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 
@@ -53,48 +50,6 @@ class WindowPlacementTest : public QObject {
     centreOnScreen(rig.window.get(), large);
     QCOMPARE(rig.window->frameGeometry().topLeft(),
              large.center() - QPoint(rig.window->width() / 2, rig.window->height() / 2));
-  }
-
-  // Regression: the value labels kept their design width and a six-digit
-  // value lost its last digits; they now grow to the right with their text.
-  void everyValueARecordCanHoldIsShownWholeInsideTheWindow() {
-    Rig rig;
-    rig.open();
-    Organism& player = rig.game.world.organisms[kPlayer];
-    for (const int value : {123456, INT_MAX, INT_MIN}) {
-      player.aminoAcids = value;
-      player.hp = value;
-      player.vitality = value;
-      player.size = value;
-      player.battlesWon = value;
-      for (Characteristic c : kCharacteristics)
-        if (c != Characteristic::Vitality) level(player, c) = value;
-      refreshAffordability(rig.game);
-      showPanel(rig.game, kPlayer);
-      const QString digits = QString::number(value);
-      if (value == INT_MAX)
-        QCOMPARE(rig.part<QLabel>("Llive")->text(), QStringLiteral("2147483647/21474836470 ед."));
-      QStringList names{QStringLiteral("Lamin")};
-      for (const PanelRow& row : panelRows()) names << QString::fromUtf8(row.valueLabel);
-      for (const QString& labelName : names) {
-        const auto* label = rig.part<QLabel>(labelName.toUtf8().constData());
-        QVERIFY(label);
-        const QString name = label->objectName();
-        QVERIFY2(label->text().contains(digits), qPrintable(name + ": " + label->text()));
-        QVERIFY2(QFontMetrics(label->font()).horizontalAdvance(label->text()) <= label->width(),
-                 qPrintable(name + " cuts " + label->text()));
-        const QRect inWindow(label->mapTo(rig.window.get(), QPoint(0, 0)), label->size());
-        QVERIFY2(rig.window->rect().contains(inWindow), qPrintable(name + " leaves the window"));
-      }
-      // The amino acids stay centred between their caption and the mutation button.
-      const QLabel* amin = rig.part<QLabel>("Lamin");
-      const int textWidth = QFontMetrics(amin->font()).horizontalAdvance(amin->text());
-      const int centre = amin->geometry().center().x();
-      QVERIFY2(centre + textWidth / 2 < rig.part<QWidget>("BMut")->x(), qPrintable(amin->text()));
-      const QLabel* caption = rig.part<QLabel>("Label18");
-      QVERIFY(caption->x() + QFontMetrics(caption->font()).horizontalAdvance(caption->text()) <
-              centre - textWidth / 2);
-    }
   }
 };
 

@@ -1,4 +1,4 @@
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 #include <algorithm>
 #include <stdexcept>

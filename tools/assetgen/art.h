@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "image.h"
+#include "tools/assetgen/image.h"
 
 namespace assetgen {
 
@@ -41,15 +41,17 @@ std::vector<Image> organismFrames(int strip);
 // Hand-drawn outline ('#' body, '+' light spike, '*' darker spike, 'h' 'n' 'm' nucleus) shaded as a lit dome.
 Image shadeShape(const std::vector<std::string>& shape, const BodyPalette& pal);
 const std::vector<std::string>& organismShape(int frame);  // 12 x 12, shared by every organism
-Image organismSheet();                                     // Im_m
-Image markerSheet();                                       // Im_vyd
-Image heartSheet();                                        // Im_s
-Image twinkleSheet();                                      // Im_z
-Image tissueTexture();                                     // Im_texture
 
-Image cursorArrow();      // CURS
-Image cursorOrganisms();  // CURSPOLE
-Image cursorRing();       // CURSMIC
+// The drawings of the game's pictures (media/pictures.h; generate.cpp says which draws which).
+Image organismSheet();
+Image markerSheet();
+Image heartSheet();
+Image twinkleSheet();
+Image tissueTexture();
+
+Image cursorArrow();
+Image cursorOrganisms();
+Image cursorRing();
 
 Image iconOpen();
 Image iconSave();

@@ -1,4 +1,4 @@
-#include "colour.h"
+#include "tools/assetgen/colour.h"
 
 #include <algorithm>
 #include <cmath>

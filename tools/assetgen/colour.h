@@ -1,7 +1,7 @@
 #pragma once
 // Colour science for checking that the strips stay apart: a simulation of
 // deuteranopia and a perceptual distance.
-#include "image.h"
+#include "tools/assetgen/image.h"
 
 namespace assetgen {
 

@@ -1,5 +1,5 @@
 // Two-colour cursors (black and white over transparency), tip at (0, 0).
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 

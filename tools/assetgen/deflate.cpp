@@ -6,7 +6,7 @@
 #include <array>
 #include <cstdint>
 
-#include "png.h"
+#include "tools/assetgen/png.h"
 
 namespace assetgen {
 

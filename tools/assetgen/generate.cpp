@@ -1,34 +1,72 @@
-#include "generate.h"
+#include "tools/assetgen/generate.h"
 
 #include <fstream>
 #include <stdexcept>
+#include <string>
 
-#include "art.h"
-#include "colour.h"
-#include "sounds.h"
+#include "media/pictures.h"
+#include "tools/assetgen/art.h"
+#include "tools/assetgen/colour.h"
+#include "tools/assetgen/sounds.h"
 
 namespace assetgen {
 
+namespace {
+
+using klebony::kPictureTable;
+using klebony::Picture;
+using klebony::PictureInfo;
+using klebony::PictureKind;
+
+// What each picture of the game's table is drawn by.
+Image drawing(const PictureInfo& picture) {
+  switch (picture.id) {
+    case Picture::OrganismSheet:
+      return organismSheet();
+    case Picture::MarkerSheet:
+      return markerSheet();
+    case Picture::HeartSheet:
+      return heartSheet();
+    case Picture::TwinkleSheet:
+      return twinkleSheet();
+    case Picture::TissueTexture:
+      return tissueTexture();
+    case Picture::WindowCursor:
+      return cursorArrow();
+    case Picture::ButtonCursor:
+      return cursorOrganisms();
+    case Picture::BoardCursor:
+      return cursorRing();
+    case Picture::OpenIcon:
+      return iconOpen();
+    case Picture::SaveIcon:
+      return iconSave();
+    case Picture::ExitIcon:
+      return iconExit();
+    case Picture::AboutIcon:
+      return iconAbout();
+    case Picture::HelpIcon:
+      return iconHelp();
+    case Picture::AppIcon:
+      return appIcon(picture.width);
+  }
+  throw std::logic_error("a picture without a drawing");
+}
+
+Image draw(const PictureInfo& picture) {
+  Image image = drawing(picture);
+  if (image.width != picture.width || image.height != picture.height)
+    throw std::logic_error(std::string(picture.file) + " is drawn at another size than its row says");
+  return image;
+}
+
+}  // namespace
+
 std::vector<AssetFile> allAssets() {
-  std::vector<AssetFile> files = {
-      {"img/Im_m.png", encodePng(organismSheet(), PngKind::Rgb)},
-      {"img/Im_vyd.png", encodePng(markerSheet(), PngKind::Rgb)},
-      {"img/Im_s.png", encodePng(heartSheet(), PngKind::Rgb)},
-      {"img/Im_z.png", encodePng(twinkleSheet(), PngKind::Rgb)},
-      {"img/Im_texture.png", encodePng(tissueTexture(), PngKind::Rgb)},
-      {"cursors/CURS.png", encodePng(cursorArrow(), PngKind::Rgba)},
-      {"cursors/CURSPOLE.png", encodePng(cursorOrganisms(), PngKind::Rgba)},
-      {"cursors/CURSMIC.png", encodePng(cursorRing(), PngKind::Rgba)},
-      {"icons/menu_open.png", encodePng(iconOpen(), PngKind::Rgba)},
-      {"icons/menu_save.png", encodePng(iconSave(), PngKind::Rgba)},
-      {"icons/menu_exit.png", encodePng(iconExit(), PngKind::Rgba)},
-      {"icons/menu_about.png", encodePng(iconAbout(), PngKind::Rgba)},
-      {"icons/menu_help.png", encodePng(iconHelp(), PngKind::Rgba)},
-  };
-  for (int size : {16, 32, 48, 64, 128, 256})
-    files.push_back(
-        {"icons/klebony-" + std::to_string(size) + ".png", encodePng(appIcon(size), PngKind::Rgba)});
-  for (const SoundFile& s : allSounds()) files.push_back({"Sound/" + s.name, encodeWav(s.pcm)});
+  std::vector<AssetFile> files;
+  for (const PictureInfo& p : kPictureTable)
+    files.push_back({p.file, encodePng(draw(p), storedWithAlpha(p.kind) ? PngKind::Rgba : PngKind::Rgb)});
+  for (const SoundFile& s : allSounds()) files.push_back({s.path, encodeWav(s.pcm)});
   return files;
 }
 
@@ -149,12 +187,18 @@ Bytes contactSheet() {
   l.place(enlarge(tiled, 2));
   l.place(enlarge(startScreen(texture), 2));
   l.newRow();
-  for (const Image& c : {cursorArrow(), cursorOrganisms(), cursorRing()}) l.place(overChecker(c, kZoom / 2));
+  // Cursors, then menu icons, then the application's icon at every size, each on a row of its own.
+  for (const PictureInfo& p : kPictureTable) {
+    if (p.kind == PictureKind::Cursor) l.place(overChecker(draw(p), kZoom / 2));
+  }
   l.newRow();
-  for (const Image& i : {iconOpen(), iconSave(), iconExit(), iconAbout(), iconHelp()})
-    l.place(overChecker(i, kZoom));
+  for (const PictureInfo& p : kPictureTable) {
+    if (p.kind == PictureKind::Icon && p.id != Picture::AppIcon) l.place(overChecker(draw(p), kZoom));
+  }
   l.newRow();
-  for (int size : {16, 32, 48, 64, 128, 256}) l.place(overChecker(appIcon(size), size <= 64 ? 4 : 1));
+  for (const PictureInfo& p : kPictureTable) {
+    if (p.id == Picture::AppIcon) l.place(overChecker(draw(p), p.width <= 64 ? 4 : 1));
+  }
   return encodePng(l.page(), PngKind::Rgb);
 }
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "png.h"
+#include "tools/assetgen/png.h"
 
 namespace assetgen {
 

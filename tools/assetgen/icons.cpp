@@ -3,7 +3,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 
@@ -154,65 +154,101 @@ const std::vector<std::string> kIcon16 = {
     "..+...####...+..", "........*.......", "........+.......", "................",
 };
 
+namespace {
+
+// The application's icon as a continuous drawing around its centre: a lit
+// blue body with a red nucleus and spikes, more of them as there is room.
+class AppIconDrawing {
+ public:
+  explicit AppIconDrawing(int size)
+      : radius_(size * 0.3),
+        spikes_(size <= 48 ? 8 : 10),
+        spikeLength_(size * 0.17),
+        spikeWidth_(std::max(1.5, size * 0.075)),
+        outline_(std::max(1.0, size / 24.0)) {}
+
+  Rgba colourAt(double px, double py) const {
+    const double d = std::hypot(px, py), ang = std::atan2(py, px);
+    const double rr = radius_ * (1 + 0.05 * std::cos(3 * ang + 0.5) + 0.025 * std::cos(5 * ang + 1));
+    if (d < rr) return bodyAt(px, py, d, rr);
+    Rgba col = kClear;
+    // spikes: thin wedges beyond the body
+    for (int k = 0; k < spikes_; ++k) {
+      const double sa = 2 * std::numbers::pi * k / spikes_ + 0.3;
+      const double along = px * std::cos(sa) + py * std::sin(sa);
+      const double across = std::abs(-px * std::sin(sa) + py * std::cos(sa));
+      const double t = (along - rr * 0.8) / (spikeLength_ + rr * 0.2);
+      const double half = spikeWidth_ * (1 - t) + 0.35;
+      if (t > 0 && t < 1 && across < half)
+        col = across > half - outline_ * 0.7 || t > 1 - 0.7 * outline_ / spikeLength_ ? rgb(20, 40, 150)
+                                                                                      : rgb(110, 165, 255);
+    }
+    return col;
+  }
+
+ private:
+  Rgba bodyAt(double px, double py, double d, double rr) const {
+    const double nd = std::hypot(px - radius_ * 0.2, py - radius_ * 0.15);
+    if (nd < radius_ * 0.36) {
+      const double nl = -(px - radius_ * 0.2) - (py - radius_ * 0.15);
+      return nl > radius_ * 0.22    ? rgb(255, 130, 120)
+             : nl < -radius_ * 0.22 ? rgb(150, 10, 25)
+                                    : rgb(220, 30, 40);
+    }
+    const double nx = px / rr, ny = py / rr;
+    const double lit = -0.55 * nx - 0.6 * ny + 0.58 * std::sqrt(std::max(0.0, 1 - nx * nx - ny * ny));
+    return d > rr - outline_ ? rgb(10, 30, 130)
+           : lit > 0.9       ? rgb(210, 230, 255)
+           : lit > 0.7       ? rgb(120, 170, 255)
+           : lit > 0.35      ? rgb(60, 120, 255)
+                             : rgb(30, 70, 200);
+  }
+
+  double radius_;
+  int spikes_;
+  double spikeLength_, spikeWidth_, outline_;
+};
+
+// The mean colour of a pixel's covered samples, as opaque as the share they cover.
+class Coverage {
+ public:
+  void add(Rgba c) {
+    ++samples_;
+    if (!c.a) return;
+    r_ += c.r;
+    g_ += c.g;
+    b_ += c.b;
+    covered_ += 1;
+  }
+  Rgba mean() const {
+    if (covered_ == 0) return kClear;
+    return Rgba{static_cast<std::uint8_t>(std::lround(r_ / covered_)),
+                static_cast<std::uint8_t>(std::lround(g_ / covered_)),
+                static_cast<std::uint8_t>(std::lround(b_ / covered_)),
+                static_cast<std::uint8_t>(std::lround(255 * covered_ / samples_))};
+  }
+
+ private:
+  double r_ = 0, g_ = 0, b_ = 0, covered_ = 0;
+  int samples_ = 0;
+};
+
+}  // namespace
+
 Image appIcon(int size) {
   if (size <= 16) return shadeShape(kIcon16, stripPalette(3));
-  // Larger sizes are sampled from a continuous drawing; more spikes as there is room for them.
-  const double c = size / 2.0, radius = size * 0.3;
-  const int spikes = size <= 16 ? 6 : size <= 48 ? 8 : 10;
-  const double spikeLength = size * 0.17, spikeWidth = std::max(1.5, size * 0.075);
-  const double outline = std::max(1.0, size / 24.0);
-  const int ss = size <= 16 ? 1 : 4;
+  // Larger sizes are sampled from the continuous drawing, 4 x 4 samples a pixel.
+  const AppIconDrawing drawing(size);
+  const double c = size / 2.0;
+  constexpr int kSamples = 4;
   Image img(size, size);
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) {
-      double r = 0, g = 0, b = 0, a = 0;
-      for (int sy = 0; sy < ss; ++sy)
-        for (int sx = 0; sx < ss; ++sx) {
-          const double px = x + (sx + 0.5) / ss - c, py = y + (sy + 0.5) / ss - c;
-          const double d = std::hypot(px, py), ang = std::atan2(py, px);
-          const double rr = radius * (1 + 0.05 * std::cos(3 * ang + 0.5) + 0.025 * std::cos(5 * ang + 1));
-          Rgba col = kClear;
-          // spikes: thin wedges beyond the body
-          for (int k = 0; k < spikes; ++k) {
-            const double sa = 2 * std::numbers::pi * k / spikes + 0.3;
-            const double along = px * std::cos(sa) + py * std::sin(sa);
-            const double across = std::abs(-px * std::sin(sa) + py * std::cos(sa));
-            const double t = (along - rr * 0.8) / (spikeLength + rr * 0.2);
-            const double half = spikeWidth * (1 - t) + 0.35;
-            if (t > 0 && t < 1 && across < half)
-              col = across > half - outline * 0.7 || t > 1 - 0.7 * outline / spikeLength ? rgb(20, 40, 150)
-                                                                                         : rgb(110, 165, 255);
-          }
-          if (d < rr) {
-            const double nx = px / rr, ny = py / rr;
-            const double lit = -0.55 * nx - 0.6 * ny + 0.58 * std::sqrt(std::max(0.0, 1 - nx * nx - ny * ny));
-            col = d > rr - outline ? rgb(10, 30, 130)
-                  : lit > 0.9      ? rgb(210, 230, 255)
-                  : lit > 0.7      ? rgb(120, 170, 255)
-                  : lit > 0.35     ? rgb(60, 120, 255)
-                                   : rgb(30, 70, 200);
-            const double nd = std::hypot(px - radius * 0.2, py - radius * 0.15);
-            if (nd < radius * 0.36) {
-              const double nl = -(px - radius * 0.2) - (py - radius * 0.15);
-              col = nl > radius * 0.22    ? rgb(255, 130, 120)
-                    : nl < -radius * 0.22 ? rgb(150, 10, 25)
-                                          : rgb(220, 30, 40);
-            }
-          }
-          if (col.a) {
-            r += col.r;
-            g += col.g;
-            b += col.b;
-            a += 1;
-          }
-        }
-      if (a > 0) {
-        const double n = ss * ss;
-        img.at(x, y) =
-            Rgba{static_cast<std::uint8_t>(std::lround(r / a)), static_cast<std::uint8_t>(std::lround(g / a)),
-                 static_cast<std::uint8_t>(std::lround(b / a)),
-                 static_cast<std::uint8_t>(std::lround(255 * a / n))};
-      }
+      Coverage pixel;
+      for (int sy = 0; sy < kSamples; ++sy)
+        for (int sx = 0; sx < kSamples; ++sx)
+          pixel.add(drawing.colourAt(x + (sx + 0.5) / kSamples - c, y + (sy + 0.5) / kSamples - c));
+      img.at(x, y) = pixel.mean();
     }
   return img;
 }

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "generate.h"
+#include "tools/assetgen/generate.h"
 
 namespace {
 

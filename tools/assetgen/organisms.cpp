@@ -8,7 +8,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 
@@ -53,45 +53,88 @@ const Rgba kNucleusLit = rgb(255, 150, 135), kNucleus = rgb(225, 30, 40), kNucle
 
 }  // namespace
 
-Image shadeShape(const std::vector<std::string>& shape, const BodyPalette& pal) {
-  const int w = static_cast<int>(shape.at(0).size()), h = static_cast<int>(shape.size());
-  auto at = [&](int x, int y) { return x < 0 || y < 0 || x >= w || y >= h ? '.' : shape[y][x]; };
-  auto isBody = [&](int x, int y) {
+namespace {
+
+// A hand-drawn shape's marks, '.' beyond its edges.
+struct Marks {
+  explicit Marks(const std::vector<std::string>& rows)
+      : shape(rows), width(static_cast<int>(rows.at(0).size())), height(static_cast<int>(rows.size())) {}
+  char at(int x, int y) const { return x < 0 || y < 0 || x >= width || y >= height ? '.' : shape[y][x]; }
+  bool isBody(int x, int y) const {
     const char c = at(x, y);
     return c == '#' || c == 'h' || c == 'n' || c == 'm';
-  };
-  // The body's extent gives the dome that the light falls on.
-  int x0 = w, x1 = -1, y0 = h, y1 = -1;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (isBody(x, y)) {
-        x0 = std::min(x0, x);
-        x1 = std::max(x1, x);
-        y0 = std::min(y0, y);
-        y1 = std::max(y1, y);
-      }
-  const double cx = (x0 + x1 + 1) / 2.0, cy = (y0 + y1 + 1) / 2.0, rx = (x1 - x0 + 1) / 2.0,
-               ry = (y1 - y0 + 1) / 2.0;
-  auto light = [&](int x, int y) {
-    const double nx = (x + 0.5 - cx) / rx, ny = (y + 0.5 - cy) / ry;
+  }
+
+  const std::vector<std::string>& shape;
+  const int width, height;
+};
+
+// The body's extent as a dome that the light falls on from the upper left.
+class Dome {
+ public:
+  explicit Dome(const Marks& marks) {
+    int x0 = marks.width, x1 = -1, y0 = marks.height, y1 = -1;
+    for (int y = 0; y < marks.height; ++y)
+      for (int x = 0; x < marks.width; ++x)
+        if (marks.isBody(x, y)) {
+          x0 = std::min(x0, x);
+          x1 = std::max(x1, x);
+          y0 = std::min(y0, y);
+          y1 = std::max(y1, y);
+        }
+    cx_ = (x0 + x1 + 1) / 2.0;
+    cy_ = (y0 + y1 + 1) / 2.0;
+    rx_ = (x1 - x0 + 1) / 2.0;
+    ry_ = (y1 - y0 + 1) / 2.0;
+  }
+  double light(int x, int y) const {
+    const double nx = (x + 0.5 - cx_) / rx_, ny = (y + 0.5 - cy_) / ry_;
     const double nz = std::sqrt(std::max(0.0, 1 - nx * nx - ny * ny));
     return -0.55 * nx - 0.6 * ny + 0.58 * nz;
-  };
-  // The single brightest interior pixel carries the glint.
-  int glintX = -1, glintY = -1;
-  double best = -2;
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x)
-      if (at(x, y) == '#' && isBody(x - 1, y) && isBody(x, y - 1) && light(x, y) > best) {
-        best = light(x, y);
-        glintX = x;
-        glintY = y;
-      }
+  }
 
-  Image img(w, h);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) {
-      switch (at(x, y)) {
+ private:
+  double cx_ = 0, cy_ = 0, rx_ = 0, ry_ = 0;
+};
+
+struct Pixel {
+  int x = -1, y = -1;
+};
+
+// The single brightest interior pixel carries the glint.
+Pixel glintOf(const Marks& marks, const Dome& dome) {
+  Pixel glint;
+  double best = -2;
+  for (int y = 0; y < marks.height; ++y)
+    for (int x = 0; x < marks.width; ++x)
+      if (marks.at(x, y) == '#' && marks.isBody(x - 1, y) && marks.isBody(x, y - 1) &&
+          dome.light(x, y) > best) {
+        best = dome.light(x, y);
+        glint = {x, y};
+      }
+  return glint;
+}
+
+// A body pixel: outlined on its shaded edges, darker on its lit edges, lit inside by the dome.
+Rgba bodyColour(const Marks& marks, const Dome& dome, const BodyPalette& pal, int x, int y) {
+  const double lit = dome.light(x, y);
+  const bool litEdge = !marks.isBody(x - 1, y) || !marks.isBody(x, y - 1);
+  const bool shadedEdge = !marks.isBody(x + 1, y) || !marks.isBody(x, y + 1);
+  if (shadedEdge) return pal.outline;
+  if (litEdge) return lit > 0.3 ? pal.mid : pal.dark;
+  return lit > 0.62 ? pal.light : lit > 0.25 ? pal.mid : pal.dark;
+}
+
+}  // namespace
+
+Image shadeShape(const std::vector<std::string>& shape, const BodyPalette& pal) {
+  const Marks marks(shape);
+  const Dome dome(marks);
+  const Pixel glint = glintOf(marks, dome);
+  Image img(marks.width, marks.height);
+  for (int y = 0; y < marks.height; ++y)
+    for (int x = 0; x < marks.width; ++x) {
+      switch (marks.at(x, y)) {
         case 'h':
           img.at(x, y) = kNucleusLit;
           break;
@@ -107,24 +150,13 @@ Image shadeShape(const std::vector<std::string>& shape, const BodyPalette& pal) 
         case '*':
           img.at(x, y) = pal.mid;
           break;
-        case '#': {
-          const double lit = light(x, y);
-          const bool litEdge = !isBody(x - 1, y) || !isBody(x, y - 1);
-          const bool shadedEdge = !isBody(x + 1, y) || !isBody(x, y + 1);
-          if (x == glintX && y == glintY)
-            img.at(x, y) = pal.shine;
-          else if (shadedEdge)
-            img.at(x, y) = pal.outline;
-          else if (litEdge)
-            img.at(x, y) = lit > 0.3 ? pal.mid : pal.dark;
-          else
-            img.at(x, y) = lit > 0.62 ? pal.light : lit > 0.25 ? pal.mid : pal.dark;
+        case '#':
+          img.at(x, y) = x == glint.x && y == glint.y ? pal.shine : bodyColour(marks, dome, pal, x, y);
           break;
-        }
         case '.':
           break;
         default:
-          throw std::logic_error(std::string("shape uses an unknown mark: ") + at(x, y));
+          throw std::logic_error(std::string("shape uses an unknown mark: ") + marks.at(x, y));
       }
     }
   return img;

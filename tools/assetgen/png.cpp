@@ -1,4 +1,4 @@
-#include "png.h"
+#include "tools/assetgen/png.h"
 
 #include <zlib.h>
 

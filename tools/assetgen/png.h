@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "image.h"
+#include "tools/assetgen/image.h"
 
 namespace assetgen {
 

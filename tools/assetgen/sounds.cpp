@@ -1,11 +1,12 @@
-#include "sounds.h"
+#include "tools/assetgen/sounds.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>
+#include <stdexcept>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 
@@ -88,7 +89,7 @@ double decay(double t, double tau) { return std::exp(-t / tau); }
 
 double midi(double note) { return 440.0 * std::pow(2.0, (note - 69) / 12); }
 
-Wave newGame() {
+Wave fanfare() {
   // A rising arpeggio of bubbly notes that lands on a shimmering major chord.
   Wave w;
   const double notes[] = {67, 72, 76, 79};
@@ -113,7 +114,7 @@ Wave newGame() {
   return w;
 }
 
-Wave clickHod() {
+Wave switchClick() {
   // A switch being thrown: a sharp "tok" and a softer echo of it, bright enough for small speakers.
   Wave w;
   for (int i = 0; i < 2; ++i) {
@@ -130,7 +131,7 @@ Wave clickHod() {
   return w;
 }
 
-Wave clickMut() {
+Wave wobblyBlip() {
   // A wobbly upward blip: something changing shape.
   Wave w;
   Osc osc, overtone;
@@ -141,7 +142,7 @@ Wave clickMut() {
   return w;
 }
 
-Wave zahvat() {
+Wave wetGulp() {
   // A wet gulp: a slurp of filtered noise that opens up, and three bubbles popping through it.
   Wave w;
   Noise noise(23);
@@ -163,7 +164,7 @@ Wave zahvat() {
   return w;
 }
 
-Wave no() {
+Wave lowBuzzes() {
   // Two low, rough buzzes: "uh-uh".
   Wave w;
   for (int i = 0; i < 2; ++i) {
@@ -177,7 +178,7 @@ Wave no() {
   return w;
 }
 
-Wave attak() {
+Wave crunchingBlow() {
   // A blow: a burst of crunching noise over a falling thud.
   Wave w;
   Noise noise(37);
@@ -217,19 +218,19 @@ Wave laugh(int syllables, double pitch, double fall, double on, double off, cons
   return w;
 }
 
-Wave smeh2() {
+Wave cheekyCackle() {
   // A quick, high, cheeky cackle for a lost battle.
   static const double a[3] = {800, 1250, 2700};
   return laugh(6, 330, 0.25, 0.11, 0.07, a, 51);
 }
 
-Wave smeh1() {
+Wave gloatingLaugh() {
   // A slow, low, gloating laugh for the end of the player's organism.
   static const double o[3] = {480, 850, 2500};
   return laugh(4, 135, 0.15, 0.2, 0.11, o, 63);
 }
 
-Wave sabot() {
+Wave twoToneAlarm() {
   // A two-tone alarm.
   Wave w;
   Osc osc;
@@ -239,6 +240,32 @@ Wave sabot() {
     return osc.square(f) * envelope(t, 0.01, 1.4) * (0.85 + 0.15 * std::sin(kTwoPi * 14 * t));
   });
   return w;
+}
+
+// What each sound of the game's table is made of.
+Wave recipe(klebony::Sound sound) {
+  using klebony::Sound;
+  switch (sound) {
+    case Sound::NewGame:
+      return fanfare();
+    case Sound::TurnClick:
+      return switchClick();
+    case Sound::MutationClick:
+      return wobblyBlip();
+    case Sound::Capture:
+      return wetGulp();
+    case Sound::Refused:
+      return lowBuzzes();
+    case Sound::AttackWon:
+      return crunchingBlow();
+    case Sound::AttackLost:
+      return cheekyCackle();
+    case Sound::PlayerDestroyed:
+      return gloatingLaugh();
+    case Sound::Sabotaged:
+      return twoToneAlarm();
+  }
+  throw std::logic_error("a sound without a recipe");
 }
 
 double windowedLoudness(const Wave& w, double rate) {
@@ -282,15 +309,10 @@ double loudness(const std::vector<std::int16_t>& samples, int sampleRate) {
 }
 
 std::vector<SoundFile> allSounds() {
-  return {{"NewGame.wav", finish(newGame())},
-          {"ClickHod.wav", finish(clickHod())},
-          {"ClickMut.wav", finish(clickMut())},
-          {"Zahvat.wav", finish(zahvat())},
-          {"No.wav", finish(no())},
-          {"Attak.wav", finish(attak())},
-          {"Smeh_2.wav", finish(smeh2())},
-          {"Smeh_1.wav", finish(smeh1())},
-          {"Sabot.wav", finish(sabot())}};
+  std::vector<SoundFile> files;
+  for (const klebony::SoundInfo& sound : klebony::kSoundTable)
+    files.push_back({sound.file, finish(recipe(sound.id))});
+  return files;
 }
 
 }  // namespace assetgen

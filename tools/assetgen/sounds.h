@@ -1,17 +1,19 @@
 #pragma once
-// The nine sound effects, synthesised; all share one loudness.
+// The game's sound effects (core/sounds.h), synthesised; all share one loudness.
 #include <string>
 #include <vector>
 
-#include "wav.h"
+#include "core/sounds.h"
+#include "tools/assetgen/wav.h"
 
 namespace assetgen {
 
 struct SoundFile {
-  std::string name;  // file name in the Sound folder
+  std::string path;  // relative to the assets folder: the game's own file name
   Pcm pcm;
 };
 
+// One file for each row of the game's table, in its order.
 std::vector<SoundFile> allSounds();
 
 // The loudest 50 ms stretch, as RMS of full scale: what the ear calls the level of a short effect.

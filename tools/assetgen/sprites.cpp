@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "art.h"
+#include "tools/assetgen/art.h"
 
 namespace assetgen {
 
@@ -85,62 +85,87 @@ Image twinkleSheet() {
   return maskedSheet({frames});
 }
 
-Image tissueTexture() {
-  constexpr int kSize = 100, kCells = 18;
-  Noise noise(0x7155u);
-  // Cell centres scattered on the torus, never crowding each other, so the membranes run every which way.
-  std::vector<double> points;
-  auto torusDistance = [](double ax, double ay, double bx, double by) {
-    double dx = std::abs(ax - bx), dy = std::abs(ay - by);
-    dx = std::min(dx, kSize - dx);
-    dy = std::min(dy, kSize - dy);
-    return std::sqrt(dx * dx + dy * dy);
-  };
-  while (static_cast<int>(points.size()) < 2 * kCells) {
-    const double px = noise.uniform() * kSize, py = noise.uniform() * kSize;
+namespace {
+
+constexpr int kTissueSize = 100;
+
+double torusDistance(double ax, double ay, double bx, double by) {
+  double dx = std::abs(ax - bx), dy = std::abs(ay - by);
+  dx = std::min(dx, kTissueSize - dx);
+  dy = std::min(dy, kTissueSize - dy);
+  return std::sqrt(dx * dx + dy * dy);
+}
+
+struct Point {
+  double x, y;
+};
+
+// Cell centres scattered on the torus, never crowding each other, so the membranes run every which way.
+std::vector<Point> cellCentres(Noise& noise) {
+  constexpr int kCells = 18;
+  std::vector<Point> points;
+  while (static_cast<int>(points.size()) < kCells) {
+    const double px = noise.uniform() * kTissueSize, py = noise.uniform() * kTissueSize;
     bool apart = true;
-    for (size_t p = 0; p < points.size(); p += 2)
-      apart = apart && torusDistance(px, py, points[p], points[p + 1]) > 17;
-    if (apart) {
-      points.push_back(px);
-      points.push_back(py);
-    }
+    for (const Point& p : points) apart = apart && torusDistance(px, py, p.x, p.y) > 17;
+    if (apart) points.push_back({px, py});
   }
-  constexpr int kLattice = 10;  // value noise with a period of the tile
-  std::array<double, kLattice * kLattice> lattice{};
-  for (double& v : lattice) v = noise.uniform();
-  auto smoothNoise = [&](double x, double y) {
-    const double gx = x * kLattice / kSize, gy = y * kLattice / kSize;
+  return points;
+}
+
+// Smooth value noise with the period of the tile.
+class TileNoise {
+ public:
+  explicit TileNoise(Noise& noise) {
+    for (double& v : lattice_) v = noise.uniform();
+  }
+  double operator()(double x, double y) const {
+    const double gx = x * kLattice / kTissueSize, gy = y * kLattice / kTissueSize;
     const int x0 = static_cast<int>(gx), y0 = static_cast<int>(gy);
     double tx = gx - x0, ty = gy - y0;
     tx = tx * tx * (3 - 2 * tx);
     ty = ty * ty * (3 - 2 * ty);
-    auto at = [&](int i, int j) { return lattice[(j % kLattice) * kLattice + (i % kLattice)]; };
     const double top = at(x0, y0) + (at(x0 + 1, y0) - at(x0, y0)) * tx;
     const double bottom = at(x0, y0 + 1) + (at(x0 + 1, y0 + 1) - at(x0, y0 + 1)) * tx;
     return top + (bottom - top) * ty;
-  };
-  Image tex(kSize, kSize);
-  for (int y = 0; y < kSize; ++y)
-    for (int x = 0; x < kSize; ++x) {
-      double d1 = 1e9, d2 = 1e9;
-      for (size_t p = 0; p < points.size(); p += 2) {
-        const double d = torusDistance(x + 0.5, y + 0.5, points[p], points[p + 1]);
-        if (d < d1) {
-          d2 = d1;
-          d1 = d;
-        } else if (d < d2) {
-          d2 = d;
-        }
-      }
-      const double membrane = std::clamp(1.0 - (d2 - d1) / 3.0, 0.0, 1.0);
-      const double n = smoothNoise(x, y);
-      Rgba c = mix(rgb(150, 50, 70), rgb(215, 105, 125), n);
-      c = mix(c, rgb(235, 150, 160), std::clamp(0.5 - d1 / 20.0, 0.0, 0.5) * 0.6);
-      if (d1 < 3.2) c = mix(c, rgb(120, 30, 60), 0.7);
-      c = mix(c, rgb(105, 20, 40), membrane * 0.85);
-      tex.at(x, y) = c;
+  }
+
+ private:
+  static constexpr int kLattice = 10;
+  double at(int i, int j) const { return lattice_[(j % kLattice) * kLattice + (i % kLattice)]; }
+  std::array<double, kLattice * kLattice> lattice_{};
+};
+
+// The tissue at one pixel: the distances to the nearest and the second nearest
+// cell centre give the cell's glow and the membrane between cells.
+Rgba tissueAt(int x, int y, const std::vector<Point>& centres, const TileNoise& smoothNoise) {
+  double d1 = 1e9, d2 = 1e9;
+  for (const Point& p : centres) {
+    const double d = torusDistance(x + 0.5, y + 0.5, p.x, p.y);
+    if (d < d1) {
+      d2 = d1;
+      d1 = d;
+    } else if (d < d2) {
+      d2 = d;
     }
+  }
+  const double membrane = std::clamp(1.0 - (d2 - d1) / 3.0, 0.0, 1.0);
+  const double n = smoothNoise(x, y);
+  Rgba c = mix(rgb(150, 50, 70), rgb(215, 105, 125), n);
+  c = mix(c, rgb(235, 150, 160), std::clamp(0.5 - d1 / 20.0, 0.0, 0.5) * 0.6);
+  if (d1 < 3.2) c = mix(c, rgb(120, 30, 60), 0.7);
+  return mix(c, rgb(105, 20, 40), membrane * 0.85);
+}
+
+}  // namespace
+
+Image tissueTexture() {
+  Noise noise(0x7155u);
+  const std::vector<Point> centres = cellCentres(noise);
+  const TileNoise smoothNoise(noise);
+  Image tex(kTissueSize, kTissueSize);
+  for (int y = 0; y < kTissueSize; ++y)
+    for (int x = 0; x < kTissueSize; ++x) tex.at(x, y) = tissueAt(x, y, centres, smoothNoise);
   return tex;
 }
 

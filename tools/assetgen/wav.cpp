@@ -1,6 +1,6 @@
-#include "wav.h"
+#include "tools/assetgen/wav.h"
 
-#include "wav_header.h"
+#include "media/wav_header.h"
 
 namespace assetgen {
 

@@ -1,17 +1,20 @@
-#include "driver.h"
+#include "tools/headless/driver.h"
 
 #include <algorithm>
 #include <charconv>
+#include <filesystem>
+#include <fstream>
 #include <limits>
 #include <sstream>
 #include <vector>
 
-#include "commands.h"
-#include "cp1251.h"
-#include "json.h"
-#include "mutation.h"
-#include "panel.h"
-#include "rules.h"
+#include "core/mutation.h"
+#include "core/panel.h"
+#include "core/rules.h"
+#include "persist/commands.h"
+#include "persist/cp1251.h"
+#include "tools/headless/json.h"
+#include "tools/headless/protocol_names.h"
 
 namespace klebony::headless {
 
@@ -23,11 +26,6 @@ namespace {
 constexpr int64_t kRepeatLimit = 1000000;
 constexpr int64_t kQueuedDrawLimit = 100000000;
 constexpr std::size_t kLineLimit = 64 * 1024;
-// The labels of the characteristics panel that a script may click or hover:
-// the captions, Label18 and the key legend. Label1 and Label2 are headings and
-// Label29 is the help panel's title.
-constexpr int kFirstPanelLabel = 3;
-constexpr int kLastPanelLabel = 28;
 
 std::vector<std::string> split(const std::string& line) {
   std::istringstream in(line);
@@ -56,17 +54,11 @@ int cellCoordinate(const std::string& token) {
   return static_cast<int>(std::clamp<int64_t>(v, -1, kBoardSize));
 }
 
-// What a panel label stands for; nothing for a label with no handling (Label18).
+// What a panel label stands for; nothing for a label with no handling.
 std::optional<PanelItem> panelLabel(const std::string& name) {
-  const std::string_view prefix = "Label";
-  const std::string digits = name.substr(std::min(name.size(), prefix.size()));
-  int number = 0;
-  const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
-  const bool wellFormed = name.starts_with(prefix) && !digits.empty() && digits.front() != '0' &&
-                          ec == std::errc() && end == digits.data() + digits.size();
-  if (!wellFormed || number < kFirstPanelLabel || number > kLastPanelLabel)
-    throw ScriptError("unknown panel label '" + printable(name) + "'");
-  return panelItemOfLabel(name);
+  const PanelLabelName* row = panelLabelNamed(name);
+  if (!row) throw ScriptError("unknown panel label '" + printable(name) + "'");
+  return row->item;
 }
 
 // The rest of the line after the command word and one blank.
@@ -86,6 +78,119 @@ bool readLine(std::istream& in, std::string& line, std::size_t limit) {
   }
   return !line.empty();
 }
+
+// What one command line hands to its command.
+struct Line {
+  Game& game;
+  std::ostream& out;
+  const std::vector<std::string>& words;
+  const std::string& text;
+};
+
+void queueDraws(const Line& l) {
+  if (l.words.size() < 2) throw ScriptError("draws needs at least one value");
+  // Check the whole line before queueing any of it.
+  std::vector<std::pair<int64_t, int64_t>> values;
+  int64_t total = l.game.random.queued();
+  for (std::size_t i = 1; i < l.words.size(); ++i) {
+    const std::string& w = l.words[i];
+    std::size_t star = w.find('*');
+    int64_t v = parseInt(w.substr(0, star), "draw");
+    int64_t k = star == std::string::npos ? 1 : parseInt(w.substr(star + 1), "repeat count");
+    if (k < 0 || k > kRepeatLimit) throw ScriptError("repeat count of '" + printable(w) + "' out of range");
+    total += k;
+    if (total > kQueuedDrawLimit)
+      throw ScriptError("more than " + std::to_string(kQueuedDrawLimit) + " draws queued");
+    values.emplace_back(v, k);
+  }
+  for (auto [v, k] : values) l.game.random.queue(v, k);
+}
+
+// A command word without arguments that runs one rule.
+template <void (*rule)(Game&)>
+void plainRule(const Line& l) {
+  expectArgs(l.words, 0);
+  rule(l.game);
+}
+
+// A command on a cell: hover or click.
+template <void (*rule)(Game&, int, int)>
+void cellRule(const Line& l) {
+  expectArgs(l.words, 2);
+  const int x = cellCoordinate(l.words[1]);
+  const int y = cellCoordinate(l.words[2]);
+  rule(l.game, x, y);
+}
+
+// A command on a panel label: hint or caption.
+template <class Rule>
+void panelRule(const Line& l, Rule rule) {
+  expectArgs(l.words, 1);
+  if (const std::optional<PanelItem> item = panelLabel(l.words[1])) rule(l.game, *item);
+}
+
+// A command on a file: the rest of the line is the path.
+template <void (*rule)(Game&, const std::string&)>
+void fileRule(const Line& l) {
+  const std::string path = restOfLine(l.text, l.words[0]);
+  if (path.empty()) throw ScriptError(l.words[0] + " needs a path");
+  // No file dialog returns one; cut at it, the path would name another file.
+  if (path.find('\0') != std::string::npos) throw ScriptError(l.words[0] + " path with a NUL byte");
+  rule(l.game, path);
+}
+
+void setName(const Line& l) {
+  std::string text = restOfLine(l.text, l.words[0]);
+  // The name dialog's own rule: what its edit box would take.
+  if (!acceptableName(text))
+    throw ScriptError("name longer than 15 characters or with characters a saved game cannot hold");
+  l.game.window.playerName = text;
+}
+
+void startNewGame(Game& game) {
+  // As after "Игра": back from the start screen, the game window's showing
+  // sets up a new game.
+  leaveGame(game);
+  enterGame(game);
+}
+
+void tick(const Line& l) {
+  expectArgs(l.words, 1);
+  for (const TimerName& timer : kTimerNames)
+    if (l.words[1] == timer.name) return timer.expire(l.game);
+  throw ScriptError("unknown timer '" + printable(l.words[1]) + "'");
+}
+
+struct Command {
+  std::string_view word;
+  void (*run)(const Line&);
+};
+
+const Command kCommands[] = {
+    {"seed",
+     [](const Line& l) {
+       expectArgs(l.words, 1);
+       l.game.random.seed(static_cast<uint64_t>(parseInt(l.words[1], "seed")));
+     }},
+    {"draws", queueDraws},
+    {"name", setName},
+    {"newgame", plainRule<startNewGame>},
+    {"hover", cellRule<inspectCell>},
+    {"click", cellRule<reachForCell>},
+    {"turn", plainRule<endTurn>},
+    {"mutation", plainRule<toggleMutationMode>},
+    {"caption", [](const Line& l) { panelRule(l, clickPanelItem); }},
+    {"hint", [](const Line& l) { panelRule(l, hoverPanelItem); }},
+    {"save", fileRule<saveGameAs>},
+    {"load", fileRule<openSavedGame>},
+    {"menu", plainRule<returnToMenu>},
+    {"tick", tick},
+    {"dump",
+     [](const Line& l) {
+       expectArgs(l.words, 0);
+       l.out << dumpJson(l.game) << '\n';
+     }},
+};
 
 }  // namespace
 
@@ -144,87 +249,12 @@ Driver::Driver(std::ostream& out, std::ostream& err) : out_(out), err_(err), pri
 void Driver::execute(const std::string& line) {
   const std::vector<std::string> words = split(line);
   if (words.empty()) return;
-  const std::string& cmd = words[0];
-  if (cmd == "seed") {
-    expectArgs(words, 1);
-    game_.random.seed(static_cast<uint64_t>(parseInt(words[1], "seed")));
-  } else if (cmd == "draws") {
-    if (words.size() < 2) throw ScriptError("draws needs at least one value");
-    // Check the whole line before queueing any of it.
-    std::vector<std::pair<int64_t, int64_t>> values;
-    int64_t total = game_.random.queued();
-    for (std::size_t i = 1; i < words.size(); ++i) {
-      const std::string& w = words[i];
-      std::size_t star = w.find('*');
-      int64_t v = parseInt(w.substr(0, star), "draw");
-      int64_t k = star == std::string::npos ? 1 : parseInt(w.substr(star + 1), "repeat count");
-      if (k < 0 || k > kRepeatLimit) throw ScriptError("repeat count of '" + printable(w) + "' out of range");
-      total += k;
-      if (total > kQueuedDrawLimit)
-        throw ScriptError("more than " + std::to_string(kQueuedDrawLimit) + " draws queued");
-      values.emplace_back(v, k);
-    }
-    for (auto [v, k] : values) game_.random.queue(v, k);
-  } else if (cmd == "name") {
-    std::string text = restOfLine(line, cmd);
-    // The name dialog's own rule: what its edit box would take.
-    if (!acceptableName(text))
-      throw ScriptError("name longer than 15 characters or with characters a saved game cannot hold");
-    game_.window.playerName = text;
-  } else if (cmd == "newgame") {
-    expectArgs(words, 0);
-    // As after "Игра": back from the start screen, the game window's
-    // showing sets up a new game.
-    leaveGame(game_);
-    enterGame(game_);
-  } else if (cmd == "hover" || cmd == "click") {
-    expectArgs(words, 2);
-    const int x = cellCoordinate(words[1]), y = cellCoordinate(words[2]);
-    if (cmd == "hover")
-      inspectCell(game_, x, y);
-    else
-      reachForCell(game_, x, y);
-  } else if (cmd == "turn") {
-    expectArgs(words, 0);
-    endTurn(game_);
-  } else if (cmd == "mutation") {
-    expectArgs(words, 0);
-    toggleMutationMode(game_);
-  } else if (cmd == "caption" || cmd == "hint") {
-    expectArgs(words, 1);
-    const std::optional<PanelItem> item = panelLabel(words[1]);
-    if (!item) return;
-    if (cmd == "hint")
-      hoverPanelItem(game_, *item);
-    else
-      clickPanelItem(game_, *item);
-  } else if (cmd == "save" || cmd == "load") {
-    std::string path = restOfLine(line, cmd);
-    if (path.empty()) throw ScriptError(cmd + " needs a path");
-    if (cmd == "save")
-      saveGameAs(game_, path);
-    else
-      openSavedGame(game_, path);
-  } else if (cmd == "menu") {
-    expectArgs(words, 0);
-    returnToMenu(game_);
-  } else if (cmd == "tick") {
-    expectArgs(words, 1);
-    if (words[1] == "T1")
-      upperStatusExpired(game_);
-    else if (words[1] == "T2")
-      lowerStatusExpired(game_);
-    else
-      throw ScriptError("unknown timer '" + printable(words[1]) + "'");
-  } else if (cmd == "dump") {
-    expectArgs(words, 0);
-    out_ << dumpJson(game_) << '\n';
-  } else {
-    throw ScriptError("unknown command '" + printable(cmd) + "'");
-  }
+  for (const Command& command : kCommands)
+    if (words[0] == command.word) return command.run({game_, out_, words, line});
+  throw ScriptError("unknown command '" + printable(words[0]) + "'");
 }
 
-int Driver::fail(int line, const char* what) {
+int Driver::fail(int64_t line, const char* what) {
   out_.flush();
   err_ << "error: line " << line << ": " << what << '\n';
   return 2;
@@ -232,7 +262,8 @@ int Driver::fail(int line, const char* what) {
 
 int Driver::run(std::istream& script) {
   std::string line;
-  for (int number = 1;; ++number) {
+  // 64 bits: a script fed from a pipe may run for longer than any int counts.
+  for (int64_t number = 1;; ++number) {
     try {
       if (!readLine(script, line, kLineLimit)) break;
       if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -251,6 +282,20 @@ int Driver::run(std::istream& script) {
   }
   out_.flush();
   return 0;
+}
+
+int Driver::runFile(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) {
+    err_ << "error: " << printable(path) << " is not a regular file\n";
+    return 2;
+  }
+  std::ifstream script(path);
+  if (!script) {
+    err_ << "error: cannot open " << printable(path) << '\n';
+    return 2;
+  }
+  return run(script);
 }
 
 }  // namespace klebony::headless

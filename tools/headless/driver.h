@@ -2,13 +2,14 @@
 // klebony-headless: runs the game's operations from a script, as the game
 // window would call them, and prints every outcome as a line. It holds no
 // rule of its own: its words map onto the operations in core/rules.h.
+#include <cstdint>
 #include <istream>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 
-#include "game.h"
+#include "core/game.h"
 
 namespace klebony::headless {
 
@@ -40,12 +41,14 @@ class Driver {
   Driver(std::ostream& out, std::ostream& err);
   // Runs every line; returns the exit status (0, or 2 after an error).
   int run(std::istream& script);
+  // The same for a script file, which must be a regular file it can read.
+  int runFile(const std::string& path);
   // One command line; throws ScriptError or ScriptedDrawError.
   void execute(const std::string& line);
   Game& game() { return game_; }
 
  private:
-  int fail(int line, const char* what);
+  int fail(int64_t line, const char* what);
   std::ostream& out_;
   std::ostream& err_;
   Printer printer_;

@@ -1,8 +1,9 @@
-#include "json.h"
+#include "tools/headless/json.h"
 
 #include <nlohmann/json.hpp>
 
-#include "panel.h"
+#include "core/panel.h"
+#include "tools/headless/protocol_names.h"
 
 namespace klebony::headless {
 
@@ -62,13 +63,17 @@ char ownerDigit(const Cell& c) {
   return c.owner >= 0 && c.owner <= kFree ? static_cast<char>('0' + c.owner) : '?';
 }
 
+// The panel under the protocol's label names; a row the protocol does not name is left out.
 Json panelJson(const PanelView& view) {
-  Json panel = {{"Label2", view.name}};
-  for (const PanelRow& row : panelRows()) panel[row.valueLabel] = rowValue(view, row);
-  panel["Lamin"] = view.aminoAcids;
+  Json panel = {{kOrganismNameKey, view.name}};
+  for (const PanelRow& row : panelRows())
+    if (const PanelLabelName* name = panelLabelOf(row.item)) panel[name->value] = rowValue(view, row);
+  panel[aminoAcidsLabel().value] = view.aminoAcids;
   Json bold = Json::array();
   for (const CharacteristicInfo& c : kCharacteristicTable)
-    if (view.bold[static_cast<int>(c.id)]) bold.push_back(c.captionLabel);
+    if (const PanelLabelName* name = panelLabelOf(PanelItem::of(c.id));
+        name && view.bold[static_cast<int>(c.id)])
+      bold.push_back(name->label);
   panel["bold"] = std::move(bold);
   return panel;
 }
@@ -83,12 +88,12 @@ std::string dumpJson(const Game& game) {
   const Json dump = {
       {"turn", world.turn},
       {"mutationMode", w.mutationMode},
-      {"hod", {{"caption", w.turnButtonCaption}, {"enabled", w.turnButtonEnabled}}},
-      {"bmut", w.mutationButtonCaption},
-      {"h1", w.upperStatus},
-      {"h2", w.lowerStatus},
-      {"t1", w.upperTimerRunning},
-      {"t2", w.lowerTimerRunning},
+      {kTurnButtonKey, {{"caption", w.turnButtonCaption}, {"enabled", w.turnButtonEnabled}}},
+      {kMutationButtonKey, w.mutationButtonCaption},
+      {kUpperStatusKey, w.upperStatus},
+      {kLowerStatusKey, w.lowerStatus},
+      {kUpperTimerKey, w.upperTimerRunning},
+      {kLowerTimerKey, w.lowerTimerRunning},
       {"hover", {w.hoverX, w.hoverY}},
       {"queued", game.random.queued()},
       {"organisms", std::move(organisms)},

@@ -2,7 +2,7 @@
 // The driver's `dump`: the game as one line of JSON.
 #include <string>
 
-#include "game.h"
+#include "core/game.h"
 
 namespace klebony::headless {
 

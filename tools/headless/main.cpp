@@ -1,8 +1,7 @@
 // klebony-headless [SCRIPT]: the game window's logic driven by a script.
-#include <fstream>
 #include <iostream>
 
-#include "driver.h"
+#include "tools/headless/driver.h"
 
 int main(int argc, char** argv) {
   std::ios::sync_with_stdio(false);
@@ -11,13 +10,6 @@ int main(int argc, char** argv) {
     return 2;
   }
   klebony::headless::Driver driver(std::cout, std::cerr);
-  if (argc == 2) {
-    std::ifstream script(argv[1]);
-    if (!script) {
-      std::cerr << "error: cannot open " << argv[1] << '\n';
-      return 2;
-    }
-    return driver.run(script);
-  }
+  if (argc == 2) return driver.runFile(argv[1]);
   return driver.run(std::cin);
 }

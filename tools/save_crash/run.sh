@@ -2,7 +2,7 @@
 # Kills the game with SIGKILL at random moments of a loop of saves and checks
 # what a crash leaves: the saved file must always be the whole old or the
 # whole new game, and no temporary file may stay behind (one left by a kill
-# between naming and renaming must be gone after the next save).
+# between naming and renaming must be gone after the next save of that file).
 #   tools/save_crash/run.sh [-n TRIALS] [-s SAVES] [-b BUILD_DIR] [--named] FOLDER...
 # Each FOLDER is where the saves go (say one on ext4 and one on tmpfs, such
 # as /dev/shm). --named preloads a shim that fails O_TMPFILE, to try the way

@@ -1,6 +1,6 @@
-#include "board_cells.h"
+#include "ui/game/board_cells.h"
 
-#include "world.h"
+#include "core/world.h"
 
 namespace klebony {
 

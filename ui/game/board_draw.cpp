@@ -1,12 +1,12 @@
-#include "board_draw.h"
+#include "ui/game/board_draw.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "animation.h"
-#include "random.h"
-#include "world.h"
+#include "core/animation.h"
+#include "core/random.h"
+#include "core/world.h"
 
 namespace klebony {
 
@@ -50,6 +50,20 @@ bool usualCell(const Cell& cell, int x, int y, const QImage& sheet) {
   return cell.px == x * kCellPixels && cell.py == y * kCellPixels && cell.frame >= 0 && fx >= 0 &&
          fx + kCellPixels <= sheet.width() && cell.strip >= 0 &&
          cell.strip + 2 * kCellPixels <= sheet.height();
+}
+
+// One square of the board: the cell's frame over black, or black.
+void paintSquare(const Cell& cell, const QImage& sheet, uchar* dst, qsizetype stride) {
+  if (!cell.visible) {
+    for (int j = 0; j < kCellPixels; ++j, dst += stride)
+      std::fill_n(reinterpret_cast<quint32*>(dst), kCellPixels, 0xff000000u);
+    return;
+  }
+  const qsizetype sheetStride = sheet.bytesPerLine();
+  const uchar* pic = sheet.constBits() + cell.strip * sheetStride + kCellPixels * cell.frame * 4;
+  const uchar* mask = pic + kCellPixels * sheetStride;
+  for (int j = 0; j < kCellPixels; ++j, dst += stride, pic += sheetStride, mask += sheetStride)
+    paintRowOnBlack(dst, mask, pic);
 }
 
 void stepCells(World& world, Random& random) {
@@ -155,89 +169,77 @@ std::vector<QRect> BoardPainter::drawWhole(World& world, Random& random, const Q
   return {board.rect()};
 }
 
-std::vector<QRect> BoardPainter::step(World& world, Random& random, const QImage& cellSheet,
-                                      AnimatedSprite& marker, QImage& board) {
-  if (!valid_ || sheetKey_ != cellSheet.cacheKey() || board.width() != kBoardPixels ||
-      board.height() != kBoardPixels)
-    return drawWhole(world, random, cellSheet, marker, board);
-
-  std::array<bool, kBoardSize * kBoardSize> dirty{};
-  bool any = false;
+bool BoardPainter::findChangedCells(const World& world, const QImage& cellSheet, Squares& dirty) const {
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) {
       const Cell& cell = world.cell(x, y);
-      if (cell.visible && !usualCell(cell, x, y, cellSheet))
-        return drawWhole(world, random, cellSheet, marker, board);
-      const qint64 key = shownKey(cell);
-      if (key != shown_[x * kBoardSize + y]) {
-        dirty[x * kBoardSize + y] = true;
-        any = true;
+      if (cell.visible && !usualCell(cell, x, y, cellSheet)) return false;
+      if (shownKey(cell) != shown_[x * kBoardSize + y]) dirty[x * kBoardSize + y] = true;
+    }
+  return true;
+}
+
+QRect BoardPainter::markerArea(const MarkerShown& shown, const AnimatedSprite& marker,
+                               const QRect& boardRect) {
+  if (shown.frame < 0) return {};
+  const Sprite& s = marker.sprites[shown.frame];
+  return QRect(shown.px, shown.py, s.width, s.height) & boardRect;
+}
+
+void BoardPainter::markSquaresUnder(const QRect& area, Squares& dirty) {
+  if (area.isEmpty()) return;
+  for (int x = area.left() / kCellPixels; x <= area.right() / kCellPixels; ++x)
+    for (int y = area.top() / kCellPixels; y <= area.bottom() / kCellPixels; ++y)
+      dirty[x * kBoardSize + y] = true;
+}
+
+std::vector<QRect> BoardPainter::copyChangedSquares(const World& world, const QImage& cellSheet,
+                                                    const Squares& dirty, QImage& board) {
+  std::vector<QRect> changed;
+  // Nothing to draw: the picture is not even touched (bits() would detach a shared one).
+  if (std::ranges::find(dirty, true) == dirty.end()) return changed;
+  uchar* const bits = board.bits();
+  const qsizetype stride = board.bytesPerLine();
+  for (int y = 0; y < kBoardSize; ++y) {
+    int runStart = -1;
+    for (int x = 0; x <= kBoardSize; ++x) {
+      if (x < kBoardSize && dirty[x * kBoardSize + y]) {
+        const Cell& cell = world.cell(x, y);
+        shown_[x * kBoardSize + y] = shownKey(cell);
+        paintSquare(cell, cellSheet, bits + y * kCellPixels * stride + x * kCellPixels * 4, stride);
+        if (runStart < 0) runStart = x;
+      } else if (runStart >= 0) {
+        // Neighbouring squares of a row go to the screen as one rectangle.
+        changed.emplace_back(runStart * kCellPixels, y * kCellPixels, (x - runStart) * kCellPixels,
+                             kCellPixels);
+        runStart = -1;
       }
     }
+  }
+  return changed;
+}
 
-  // The squares under the marker, where it was drawn and where it goes now.
+std::vector<QRect> BoardPainter::step(World& world, Random& random, const QImage& cellSheet,
+                                      AnimatedSprite& marker, QImage& board) {
+  Squares dirty{};
+  if (!valid_ || sheetKey_ != cellSheet.cacheKey() || board.width() != kBoardPixels ||
+      board.height() != kBoardPixels || !findChangedCells(world, cellSheet, dirty))
+    return drawWhole(world, random, cellSheet, marker, board);
+
   const bool hasMarker = normaliseFrame(marker);
   const MarkerShown markerNow{marker.px, marker.py, hasMarker ? marker.frame : -1};
-  const QRect boardRect = board.rect();
-  const auto markerRect = [&](const MarkerShown& m) {
-    if (m.frame < 0) return QRect();
-    const Sprite& s = marker.sprites[m.frame];
-    return QRect(m.px, m.py, s.width, s.height) & boardRect;
-  };
-  const auto markSquares = [&](const QRect& r) {
-    if (r.isEmpty()) return;
-    for (int x = r.left() / kCellPixels; x <= r.right() / kCellPixels; ++x)
-      for (int y = r.top() / kCellPixels; y <= r.bottom() / kCellPixels; ++y) {
-        dirty[x * kBoardSize + y] = true;
-        any = true;
-      }
-  };
-  const QRect newMarker = markerRect(markerNow);
-  bool drawMarker = false;
-  if (!(markerNow == marker_)) {
-    // Sprite frames of the same index are the same picture only for the same
-    // sprites; the marker's are set once, at the window's creation.
-    markSquares(markerRect(marker_));
-    markSquares(newMarker);
-    drawMarker = true;
+  const QRect newMarker = markerArea(markerNow, marker, board.rect());
+  // Sprite frames of the same index are the same picture only for the same
+  // sprites; the marker's are set once, at the window's creation.
+  const bool markerChanged = !(markerNow == marker_);
+  if (markerChanged) {
+    // The squares under the marker, where it was drawn and where it goes now.
+    markSquaresUnder(markerArea(marker_, marker, board.rect()), dirty);
+    markSquaresUnder(newMarker, dirty);
   }
-
-  std::vector<QRect> changed;
-  if (any) {
-    uchar* const bits = board.bits();
-    const qsizetype stride = board.bytesPerLine();
-    const uchar* const sheetBits = cellSheet.constBits();
-    const qsizetype sheetStride = cellSheet.bytesPerLine();
-    for (int y = 0; y < kBoardSize; ++y) {
-      int runStart = -1;
-      for (int x = 0; x <= kBoardSize; ++x) {
-        const bool redraw = x < kBoardSize && dirty[x * kBoardSize + y];
-        if (redraw) {
-          const Cell& cell = world.cell(x, y);
-          shown_[x * kBoardSize + y] = shownKey(cell);
-          uchar* dst = bits + y * kCellPixels * stride + x * kCellPixels * 4;
-          if (cell.visible) {
-            const int fx = kCellPixels * cell.frame;
-            const uchar* pic = sheetBits + cell.strip * sheetStride + fx * 4;
-            const uchar* mask = pic + kCellPixels * sheetStride;
-            for (int j = 0; j < kCellPixels; ++j, dst += stride, pic += sheetStride, mask += sheetStride)
-              paintRowOnBlack(dst, mask, pic);
-          } else {
-            for (int j = 0; j < kCellPixels; ++j, dst += stride)
-              std::fill_n(reinterpret_cast<quint32*>(dst), kCellPixels, 0xff000000u);
-          }
-          const QRect square(x * kCellPixels, y * kCellPixels, kCellPixels, kCellPixels);
-          if (square.intersects(newMarker)) drawMarker = true;
-          if (runStart < 0) runStart = x;
-        } else if (runStart >= 0) {
-          // Neighbouring squares of a row go to the screen as one rectangle.
-          changed.emplace_back(runStart * kCellPixels, y * kCellPixels, (x - runStart) * kCellPixels,
-                               kCellPixels);
-          runStart = -1;
-        }
-      }
-    }
-  }
+  std::vector<QRect> changed = copyChangedSquares(world, cellSheet, dirty, board);
+  const auto underMarker = [&](const QRect& r) { return r.intersects(newMarker); };
+  const bool drawMarker = markerChanged || std::ranges::any_of(changed, underMarker);
   if (drawMarker && markerNow.frame >= 0) {
     // Drawing a masked sprite twice over itself gives the same pixels, so
     // squares under it that were not drawn again may take it once more.

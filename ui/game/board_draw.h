@@ -7,8 +7,8 @@
 #include <array>
 #include <vector>
 
-#include "sprite.h"
-#include "world.h"
+#include "core/world.h"
+#include "ui/sprite.h"
 
 namespace klebony {
 
@@ -52,8 +52,19 @@ class BoardPainter {
     int frame = -1;
     bool operator==(const MarkerShown&) const = default;
   };
+  using Squares = std::array<bool, kBoardSize * kBoardSize>;  // column by column, as shown_
+
   std::vector<QRect> drawWhole(World& world, Random& random, const QImage& cellSheet, AnimatedSprite& marker,
                                QImage& board);
+  // Marks the squares whose cell shows another picture than the board holds;
+  // false when a cell sits out of its square, and only a whole drawing will do.
+  bool findChangedCells(const World& world, const QImage& cellSheet, Squares& dirty) const;
+  static QRect markerArea(const MarkerShown& shown, const AnimatedSprite& marker, const QRect& boardRect);
+  static void markSquaresUnder(const QRect& area, Squares& dirty);
+  // Draws the marked squares again from the cells; returns the rectangles
+  // of the picture they cover.
+  std::vector<QRect> copyChangedSquares(const World& world, const QImage& cellSheet, const Squares& dirty,
+                                        QImage& board);
 
   bool valid_ = false;
   qint64 sheetKey_ = 0;

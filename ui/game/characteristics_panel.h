@@ -4,8 +4,9 @@
 // the rules computed (PanelView) and reports the pointer on its items.
 #include <QFrame>
 #include <QMap>
+#include <vector>
 
-#include "panel.h"
+#include "core/panel.h"
 
 class QLabel;
 class QPushButton;
@@ -15,15 +16,19 @@ namespace klebony {
 class CharacteristicsPanel : public QFrame {
   Q_OBJECT
  public:
-  explicit CharacteristicsPanel(QWidget* parent = nullptr);
+  // One line of the key legend: its label's object name and its text.
+  struct LegendLine {
+    QString name;
+    QString text;
+  };
+
+  // The legend's lines stand top to bottom in the given order.
+  explicit CharacteristicsPanel(const std::vector<LegendLine>& legend, QWidget* parent = nullptr);
 
   void apply(const PanelView& view);
   void setMutationButtonCaption(const QString& caption);
 
   QPushButton* mutationButton() const { return mutationButton_; }
-  // A label by its widget name: the captions and legend lines (Label3 ...
-  // Label28), the name (Label2) and the value labels (Llive ... Lamin).
-  QLabel* label(const QString& name) const;
 
  signals:
   void itemHovered(klebony::PanelItem item);
@@ -34,15 +39,27 @@ class CharacteristicsPanel : public QFrame {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  QLabel* addLabel(const QString& name, const QString& text, int left, int top, int width, const QFont& font);
-  void makeTarget(QLabel* label, PanelItem item);
-  void showValue(QLabel* value, const QString& text);
+  // A value beside its caption: its designed place, and the edge it may grow to.
+  struct Value {
+    QLabel* label;
+    QLabel* caption;
+    QRect design;
+    int limit;
+  };
 
-  QMap<QString, QLabel*> labels_;
+  void addHeading();
+  void addRows();
+  void addAminoAcidBox();
+  void addLegend(const std::vector<LegendLine>& legend);
+  QLabel* addLabel(const QString& name, const QString& text, const QRect& geometry, const QFont& font);
+  void makeTarget(QLabel* label, PanelItem item);
+  void showValue(const Value& value, const QString& text);
+  void showAminoAcids(const QString& text);
+
   QMap<QLabel*, PanelItem> targets_;
   QLabel* name_ = nullptr;
   QLabel* aminoAcids_ = nullptr;
-  QMap<const PanelRow*, QLabel*> values_;
+  std::vector<std::pair<const PanelRow*, Value>> values_;
   QLabel* captions_[kCharacteristicCount] = {};
   QPushButton* mutationButton_ = nullptr;
 };

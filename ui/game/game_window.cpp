@@ -1,4 +1,4 @@
-#include "game_window.h"
+#include "ui/game/game_window.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -11,43 +11,33 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "assets.h"
-#include "board_cells.h"
-#include "board_draw.h"
-#include "characteristics_panel.h"
-#include "commands.h"
-#include "fonts.h"
-#include "game_menu.h"
-#include "help_panel.h"
-#include "image_box.h"
-#include "mutation.h"
-#include "rest_while_hidden.h"
-#include "rules.h"
-#include "status_lines.h"
-#include "window_placement.h"
+#include "core/mutation.h"
+#include "core/rules.h"
+#include "persist/commands.h"
+#include "ui/assets.h"
+#include "ui/fonts.h"
+#include "ui/game/board_cells.h"
+#include "ui/game/board_draw.h"
+#include "ui/game/characteristics_panel.h"
+#include "ui/game/game_commands.h"
+#include "ui/game/help_panel.h"
+#include "ui/game/image_box.h"
+#include "ui/game/status_lines.h"
+#include "ui/palette.h"
+#include "ui/rest_while_hidden.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 
 namespace {
-
-const QColor kSilver(192, 192, 192);
 
 QFrame* panelFrame(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shadow shadow) {
   auto* f = new QFrame(parent);
   f->setObjectName(QLatin1String(name));
   f->setFrameStyle(QFrame::Panel | shadow);
   f->setGeometry(geometry);
-  f->setAutoFillBackground(true);
-  QPalette pal = f->palette();
-  pal.setColor(QPalette::Window, kSilver);
-  f->setPalette(pal);
+  palette::fill(f, palette::kPanelGrey);
   return f;
-}
-
-// The keys are matched by the key, so that they work in either case and also
-// with the Russian layout, where the same keys give "Р" and "Ь".
-bool isKey(const QKeyEvent* e, Qt::Key latin, char32_t cyrillic) {
-  return e->key() == latin || e->key() == static_cast<int>(cyrillic);
 }
 
 }  // namespace
@@ -78,7 +68,8 @@ struct GameWindow::Parts : Outcomes {
   ImageBox* leftHeart = nullptr;
   CharacteristicsPanel* panel = nullptr;
   CreditsBar* creditsBar = nullptr;
-  GameMenu menu;
+  std::vector<GameCommand> commands;
+  std::vector<QAction*> actions;  // one per command, in the same order
 
   QTimer* boardTimer = nullptr;
   QTimer* upperStatusTimer = nullptr;
@@ -115,8 +106,8 @@ struct GameWindow::Parts : Outcomes {
     if (modalLoop) modalLoop->exit(0);
   }
 
-  // FormActivate: a new game while none is set up, then the board timer.
-  void formActivate() {
+  // The window comes to the front: a new game while none is set up, then the board timer.
+  void activate() {
     if (endRequested || !q->isVisible()) return;
     handle([this] { enterGame(game); });
     if (!endRequested) boardTimer->start();
@@ -158,52 +149,84 @@ struct GameWindow::Parts : Outcomes {
   }
 
   void build();
+  std::vector<GameCommand> commandTable();
   void buildBoardSide();
   void buildRightSide();
-  void connectCommands();
+  void connectControls();
   void save();
   void load();
 };
 
 void GameWindow::Parts::build() {
   auto* client = new QWidget(q);
-  client->setObjectName(QStringLiteral("Client"));
+  client->setObjectName(QStringLiteral("clientArea"));
   client->setFixedSize(792, 502);
   q->setCentralWidget(client);
 
-  clientFrame = panelFrame(client, "Panel", QRect(0, 0, 792, 483), QFrame::Sunken);
+  clientFrame = panelFrame(client, "clientFrame", QRect(0, 0, 792, 483), QFrame::Sunken);
   creditsBar = new CreditsBar(client);
   creditsBar->move(0, 483);
 
+  commands = commandTable();
   buildBoardSide();
   buildRightSide();
 
   boardTimer = new QTimer(q);
-  boardTimer->setObjectName(QStringLiteral("Tim_Game"));
+  boardTimer->setObjectName(QStringLiteral("boardTimer"));
   boardTimer->setInterval(40);
   upperStatusTimer = new QTimer(q);
-  upperStatusTimer->setObjectName(QStringLiteral("T1"));
+  upperStatusTimer->setObjectName(QStringLiteral("upperStatusTimer"));
   upperStatusTimer->setInterval(4500);
   upperStatusTimer->setSingleShot(true);
   lowerStatusTimer = new QTimer(q);
-  lowerStatusTimer->setObjectName(QStringLiteral("T2"));
+  lowerStatusTimer->setObjectName(QStringLiteral("lowerStatusTimer"));
   lowerStatusTimer->setInterval(3000);
   lowerStatusTimer->setSingleShot(true);
   // The board rests while the window is out of sight; the status lines'
   // timers belong to the game and go on.
   new RestWhileHidden(q, {boardTimer});
 
-  menu = buildGameMenu(q->menuBar());
-  connectCommands();
+  actions = addCommandMenus(q->menuBar(), commands);
+  connectControls();
+}
+
+// Every command of the window, in the menus' order.
+std::vector<GameCommand> GameWindow::Parts::commandTable() {
+  auto rule = [this](void (*f)(Game&)) { return [this, f] { handle([this, f] { f(game); }); }; };
+  // clang-format off
+  return {
+      {.name = "load", .menu = MenuId::Game, .text = "Загрузить", .icon = &Assets::iconOpen,
+       .run = [this] { handle([this] { load(); }); }},
+      {.name = "save", .menu = MenuId::Game, .text = "Сохранить", .icon = &Assets::iconSave,
+       .run = [this] { handle([this] { save(); }); }},
+      {.name = "backToMenu", .menu = MenuId::Game, .text = "Меню", .separatorAbove = true,
+       .key = Qt::Key_Delete, .legend = "Delete  -  меню", .legendLine = 2,
+       .run = rule(returnToMenu)},
+      {.name = "quit", .menu = MenuId::Game, .text = "Выход", .icon = &Assets::iconExit,
+       .separatorAbove = true, .key = Qt::Key_Escape, .legend = "Esc  -  выход", .legendLine = 1,
+       .run = [this] { emit q->quitRequested(); }},
+      {.name = "mutation", .menu = MenuId::Commands, .text = "Мутировать +",
+       .key = Qt::Key_M, .russianKey = U'Ь', .legend = "M  -  мутация", .legendLine = 4,
+       .run = rule(toggleMutationMode)},
+      {.name = "endTurn", .menu = MenuId::Commands, .text = "Ход", .separatorAbove = true,
+       .key = Qt::Key_H, .russianKey = U'Р', .legend = "H  -  ход", .legendLine = 5,
+       .run = rule(endTurn)},
+      {.name = "help", .menu = MenuId::Help, .text = "Справка", .icon = &Assets::iconHelp,
+       .key = Qt::Key_F1, .legend = "F1  -  справка", .legendLine = 3,
+       .run = rule(toggleHelp)},
+      {.name = "about", .menu = MenuId::Help, .text = "О программе", .icon = &Assets::iconAbout,
+       .separatorAbove = true, .run = [this] { emit q->aboutRequested(); }},
+  };
+  // clang-format on
 }
 
 void GameWindow::Parts::buildBoardSide() {
   const Assets& assets = Assets::get();
-  boardFrame = panelFrame(clientFrame, "Panel1", QRect(4, 4, 448, 448), QFrame::Sunken);
+  boardFrame = panelFrame(clientFrame, "boardFrame", QRect(4, 4, 448, 448), QFrame::Sunken);
   boardFrame->setLineWidth(2);
 
   boardView = new ImageBox(QSize(kBoardPixels, kBoardPixels), boardFrame);
-  boardView->setObjectName(QStringLiteral("GameBox"));
+  boardView->setObjectName(QStringLiteral("boardView"));
   boardView->move(6, 6);
   boardView->setMouseTracking(true);
   boardView->setCursor(assets.boardCursor);
@@ -216,7 +239,7 @@ void GameWindow::Parts::buildBoardSide() {
   statusLines->move(4, 452);
 
   turnButton = new QPushButton(QString::fromStdString(game.window.turnButtonCaption), clientFrame);
-  turnButton->setObjectName(QStringLiteral("HOD"));
+  turnButton->setObjectName(QStringLiteral("turnButton"));
   turnButton->setGeometry(456, 456, 109, 19);
   turnButton->setFont(gameFont(13, true));
   turnButton->setCursor(assets.buttonCursor);
@@ -224,22 +247,22 @@ void GameWindow::Parts::buildBoardSide() {
 
 void GameWindow::Parts::buildRightSide() {
   const Assets& assets = Assets::get();
-  titlePanel = panelFrame(clientFrame, "Panel3", QRect(452, 4, 337, 44), QFrame::Raised);
-  titleLabel(titlePanel, "Panel3Caption", QStringLiteral("К Л Е Б О Н Ы"), 24, Qt::blue,
+  titlePanel = panelFrame(clientFrame, "titlePanel", QRect(452, 4, 337, 44), QFrame::Raised);
+  titleLabel(titlePanel, "titleCaption", QStringLiteral("К Л Е Б О Н Ы"), 24, palette::kGameTitle,
              QRect(1, 1, 335, 42));
   leftHeart = new ImageBox(QSize(32, 32), titlePanel);
-  leftHeart->setObjectName(QStringLiteral("SerdceBox2"));
+  leftHeart->setObjectName(QStringLiteral("leftHeart"));
   leftHeart->move(16, 4);
   rightHeart = new ImageBox(QSize(32, 32), titlePanel);
-  rightHeart->setObjectName(QStringLiteral("SerdceBox"));
+  rightHeart->setObjectName(QStringLiteral("rightHeart"));
   rightHeart->move(285, 4);
 
-  panel = new CharacteristicsPanel(clientFrame);
+  panel = new CharacteristicsPanel(legendLines(commands), clientFrame);
   panel->move(451, 48);
   panel->mutationButton()->setCursor(assets.buttonCursor);
 }
 
-void GameWindow::Parts::connectCommands() {
+void GameWindow::Parts::connectControls() {
   QObject::connect(boardTimer, &QTimer::timeout, q, &GameWindow::drawingStep);
   QObject::connect(upperStatusTimer, &QTimer::timeout, q,
                    [this] { handle([this] { upperStatusExpired(game); }); });
@@ -253,27 +276,15 @@ void GameWindow::Parts::connectCommands() {
     if (const auto cell = cellAtPixel(px, py)) handle([&] { reachForCell(game, cell->x, cell->y); });
   });
 
-  auto hodClick = [this] { handle([this] { endTurn(game); }); };
-  auto mutClick = [this] { handle([this] { toggleMutationMode(game); }); };
-  auto menuClick = [this] { handle([this] { returnToMenu(game); }); };
-  auto helpClick = [this] { handle([this] { toggleHelp(game); }); };
-  QObject::connect(turnButton, &QPushButton::clicked, q, hodClick);
-  QObject::connect(panel, &CharacteristicsPanel::mutationButtonClicked, q, mutClick);
+  QObject::connect(turnButton, &QPushButton::clicked, q, [this] { handle([this] { endTurn(game); }); });
+  QObject::connect(panel, &CharacteristicsPanel::mutationButtonClicked, q,
+                   [this] { handle([this] { toggleMutationMode(game); }); });
   QObject::connect(helpPanel->closeButton(), &QPushButton::clicked, q,
                    [this] { handle([this] { closeHelp(game); }); });
   QObject::connect(panel, &CharacteristicsPanel::itemHovered, q,
                    [this](PanelItem item) { handle([&] { hoverPanelItem(game, item); }); });
   QObject::connect(panel, &CharacteristicsPanel::itemClicked, q,
                    [this](PanelItem item) { handle([&] { clickPanelItem(game, item); }); });
-
-  QObject::connect(menu.load, &QAction::triggered, q, [this] { handle([this] { load(); }); });
-  QObject::connect(menu.save, &QAction::triggered, q, [this] { handle([this] { save(); }); });
-  QObject::connect(menu.backToMenu, &QAction::triggered, q, menuClick);
-  QObject::connect(menu.quit, &QAction::triggered, q, &GameWindow::quitRequested);
-  QObject::connect(menu.mutation, &QAction::triggered, q, mutClick);
-  QObject::connect(menu.endTurn, &QAction::triggered, q, hodClick);
-  QObject::connect(menu.help, &QAction::triggered, q, helpClick);
-  QObject::connect(menu.about, &QAction::triggered, q, &GameWindow::aboutRequested);
 }
 
 void GameWindow::Parts::save() {
@@ -290,7 +301,7 @@ void GameWindow::Parts::load() {
 
 GameWindow::GameWindow(Game& game, const Ports& ports, QWidget* parent)
     : QMainWindow(parent), d(new Parts(this, game, ports)) {
-  setObjectName(QStringLiteral("FGame"));
+  setObjectName(QStringLiteral("gameWindow"));
   setWindowTitle(QStringLiteral("Игра - КЛЕБОНЫ (версия 1.0)"));
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
@@ -299,12 +310,12 @@ GameWindow::GameWindow(Game& game, const Ports& ports, QWidget* parent)
   // The client area stays 792 x 502 below the menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-  // FormCreate: the off-screen pictures, the marker and the heart.
+  // The off-screen pictures, the marker and the heart.
   const Assets& assets = Assets::get();
   d->boardImage = QImage(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
   d->boardImage.fill(Qt::black);
   d->heartImage = QImage(32, 32, QImage::Format_RGB32);
-  d->heartImage.fill(kSilver);
+  d->heartImage.fill(palette::kPanelGrey);
   d->hoverMarker.sprites = cutFrames(assets.markerSheet, kMarkerFrames, kCellPixels, kCellPixels);
   d->heart.sprites = cutFrames(assets.heartSheet, kHeartFrames, 32, 32);
   d->boardView->present(d->boardImage);
@@ -351,48 +362,27 @@ void GameWindow::drawingStep() {
       d->boardPainter.step(game.world, game.random, assets.organismSheet, d->hoverMarker, d->boardImage);
   if (!changed.empty()) d->boardView->present(d->boardImage, changed);
 
-  if (d->heartPainter.step(d->heart, d->heartImage, kSilver)) {
+  if (d->heartPainter.step(d->heart, d->heartImage, palette::kPanelGrey)) {
     d->rightHeart->present(d->heartImage);
     d->leftHeart->present(d->heartImage);
   }
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
-  // HODKeyDown serves the window and its three buttons; the help text keeps its keys.
+  // The commands' keys serve the window and its three buttons; the help text
+  // keeps its keys, and combinations with Ctrl or Alt pass. A key is matched
+  // by the key, so it works in either case and in the Russian layout too.
   QWidget* focus = focusWidget();
   const bool ours = !focus || focus == this || focus == d->turnButton ||
                     focus == d->panel->mutationButton() || focus == d->helpPanel->closeButton();
-  if (!ours || event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+  const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+  const GameCommand* command = ours && plain ? commandOfKey(d->commands, event->key()) : nullptr;
+  if (!command) {
     QMainWindow::keyPressEvent(event);
     return;
   }
-  Game& game = d->game;
-  bool handled = false;
-  // Each key is tested on its own, in this order.
-  if (isKey(event, Qt::Key_H, U'Р')) {
-    d->handle([&] { endTurn(game); });
-    handled = true;
-  }
-  if (isKey(event, Qt::Key_M, U'Ь')) {
-    d->handle([&] { toggleMutationMode(game); });
-    handled = true;
-  }
-  if (event->key() == Qt::Key_Delete) {
-    d->handle([&] { returnToMenu(game); });
-    handled = true;
-  }
-  if (event->key() == Qt::Key_Escape) {
-    emit quitRequested();
-    handled = true;
-  }
-  if (event->key() == Qt::Key_F1) {
-    d->handle([&] { toggleHelp(game); });
-    handled = true;
-  }
-  if (handled)
-    event->accept();
-  else
-    QMainWindow::keyPressEvent(event);
+  d->actions[command - d->commands.data()]->trigger();
+  event->accept();
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
@@ -410,12 +400,12 @@ void GameWindow::closeEvent(QCloseEvent* event) {
 void GameWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // Not every platform activates a window on showing (offscreen does not).
-  d->formActivate();
+  d->activate();
 }
 
 void GameWindow::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow()) d->formActivate();
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) d->activate();
 }
 
 }  // namespace klebony

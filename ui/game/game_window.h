@@ -5,8 +5,8 @@
 #include <QMainWindow>
 #include <memory>
 
-#include "game.h"
-#include "ports.h"
+#include "core/game.h"
+#include "ui/ports.h"
 
 namespace klebony {
 

@@ -13,12 +13,12 @@ class HelpPanel : public QFrame {
  public:
   explicit HelpPanel(QWidget* parent = nullptr);
 
-  QPlainTextEdit* memo() const { return memo_; }
+  QPlainTextEdit* text() const { return text_; }
   QPushButton* closeButton() const { return close_; }
 
  private:
   QLabel* title_ = nullptr;
-  QPlainTextEdit* memo_ = nullptr;
+  QPlainTextEdit* text_ = nullptr;
   QPushButton* close_ = nullptr;
 };
 

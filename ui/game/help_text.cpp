@@ -1,4 +1,4 @@
-#include "help_text.h"
+#include "ui/game/help_text.h"
 
 namespace klebony {
 

@@ -1,4 +1,4 @@
-#include "image_box.h"
+#include "ui/game/image_box.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "board_draw.h"
+#include "ui/game/board_draw.h"
 
 namespace klebony {
 

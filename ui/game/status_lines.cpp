@@ -1,8 +1,9 @@
-#include "status_lines.h"
+#include "ui/game/status_lines.h"
 
 #include <QLabel>
 
-#include "fonts.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -14,26 +15,19 @@ QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
   l->setGeometry(1, top, 445, 13);
   l->setAlignment(Qt::AlignCenter);
   l->setFont(gameFont(11));
-  l->setAutoFillBackground(true);
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  pal.setColor(QPalette::WindowText, colour);
-  l->setPalette(pal);
+  palette::fill(l, palette::kStatusPaper, colour);
   return l;
 }
 
 }  // namespace
 
 StatusLines::StatusLines(QWidget* parent) : QFrame(parent) {
-  setObjectName(QStringLiteral("Panel2"));
+  setObjectName(QStringLiteral("statusLines"));
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, Qt::white);
-  setPalette(pal);
+  palette::fill(this, palette::kStatusPaper);
   setFixedSize(448, 28);
-  upper_ = line(this, "H1", QColor(128, 0, 0), 1);
-  lower_ = line(this, "H2", Qt::black, 14);
+  upper_ = line(this, "upperStatusLine", palette::kNewsText, 1);
+  lower_ = line(this, "lowerStatusLine", palette::kText, 14);
 }
 
 void StatusLines::setLines(const QString& upper, const QString& lower) {
@@ -42,12 +36,9 @@ void StatusLines::setLines(const QString& upper, const QString& lower) {
 }
 
 CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
-  setObjectName(QStringLiteral("StatusBar1"));
+  setObjectName(QStringLiteral("creditsBar"));
   setFixedSize(792, 19);
-  setAutoFillBackground(true);
-  QPalette pal = palette();
-  pal.setColor(QPalette::Window, QColor(192, 192, 192));
-  setPalette(pal);
+  palette::fill(this, palette::kPanelGrey);
   struct Part {
     int width;
     const char* text;
@@ -60,7 +51,7 @@ CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
   int index = 0;
   for (const Part& part : parts) {
     auto* l = new QLabel(QString::fromUtf8(part.text), this);
-    l->setObjectName(QStringLiteral("StatusPanel%1").arg(index++));
+    l->setObjectName(QStringLiteral("creditsPart%1").arg(index++));
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignCenter);
     // Sunken panels with a 2-pixel gap between them.

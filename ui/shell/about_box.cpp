@@ -1,13 +1,14 @@
-#include "about_box.h"
+#include "ui/shell/about_box.h"
 
 #include <QApplication>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 
-#include "fonts.h"
-#include "ports.h"
-#include "window_placement.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/ports.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 
@@ -19,41 +20,33 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
   QLabel::mouseReleaseEvent(event);
 }
 
-AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), desktop_(desktop) {
-  setWindowTitle(QStringLiteral("О Программе"));
-  setFixedSize(283, 226);
-  setModal(true);
-  keepOnScreen(this);
+namespace {
 
-  auto* panel = new QFrame(this);
-  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  panel->setGeometry(rect());
-
-  title = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), this);
-  title->setObjectName(QStringLiteral("Panel2"));
+QLabel* aboutTitle(QWidget* box) {
+  auto* title = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), box);
+  title->setObjectName(QStringLiteral("aboutTitle"));
   title->setGeometry(3, 2, 277, 24);
   title->setAlignment(Qt::AlignCenter);
-  title->setAutoFillBackground(true);
   title->setFont(gameFont(16, true));
-  QPalette titleColours = title->palette();
-  titleColours.setColor(QPalette::Window, Qt::black);
-  titleColours.setColor(QPalette::WindowText, QColor(0, 255, 255));
-  title->setPalette(titleColours);
+  palette::fill(title, palette::kAboutTitleGround, palette::kAboutTitle);
+  return title;
+}
 
-  credits = new QPlainTextEdit(this);
-  credits->setObjectName(QStringLiteral("Memo1"));
+QPlainTextEdit* creditsText(QWidget* box) {
+  auto* credits = new QPlainTextEdit(box);
+  credits->setObjectName(QStringLiteral("creditsText"));
   credits->setGeometry(2, 28, 277, 153);
   credits->setReadOnly(true);
-  // The desktop's plain face, small as a memo's: the game face's tall lines
-  // would hide the date below a scroll bar.
-  QFont memoFont = QApplication::font();
-  memoFont.setPixelSize(11);
-  credits->setFont(memoFont);
+  // The desktop's plain face, small: the game face's tall lines would hide
+  // the date below a scroll bar.
+  QFont font = QApplication::font();
+  font.setPixelSize(11);
+  credits->setFont(font);
   credits->document()->setDocumentMargin(3);
-  QPalette memo = credits->palette();
-  memo.setColor(QPalette::Base, QColor(192, 192, 192));
-  memo.setColor(QPalette::Text, Qt::black);
-  credits->setPalette(memo);
+  QPalette colours = credits->palette();
+  colours.setColor(QPalette::Base, palette::kPanelGrey);
+  colours.setColor(QPalette::Text, palette::kText);
+  credits->setPalette(colours);
   credits->setPlainText(
       QStringLiteral("Версия программы:\n"
                      "    v 1.0\n"
@@ -66,22 +59,38 @@ AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), des
                      "    собрано CMake под Linux\n"
                      "Дата создания:\n"
                      "    Ноябрь 2003год"));
+  return credits;
+}
 
-  const auto link = [this](const QString& text, int y) {
-    auto* label = new ClickLabel(text, this);
-    label->setGeometry(4, y, 272, 16);
-    label->setAlignment(Qt::AlignCenter);
-    label->setCursor(Qt::PointingHandCursor);
-    label->setFont(gameFont(12, true));
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, QColor(0, 0, 160));
-    label->setPalette(p);
-    return label;
-  };
-  webLink = link(kWebAddress, 185);
-  webLink->setObjectName(QStringLiteral("Label1"));
-  mailLink = link(QStringLiteral("Написать письмо >>>"), 201);
-  mailLink->setObjectName(QStringLiteral("Label2"));
+ClickLabel* link(QWidget* box, const char* name, const QString& text, int y) {
+  auto* label = new ClickLabel(text, box);
+  label->setObjectName(QLatin1String(name));
+  label->setGeometry(4, y, 272, 16);
+  label->setAlignment(Qt::AlignCenter);
+  label->setCursor(Qt::PointingHandCursor);
+  label->setFont(gameFont(12, true));
+  QPalette p = label->palette();
+  p.setColor(QPalette::WindowText, palette::kLink);
+  label->setPalette(p);
+  return label;
+}
+
+}  // namespace
+
+AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), desktop_(desktop) {
+  setWindowTitle(QStringLiteral("О Программе"));
+  setFixedSize(283, 226);
+  setModal(true);
+  keepOnScreen(this);
+
+  auto* panel = new QFrame(this);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  panel->setGeometry(rect());
+
+  title = aboutTitle(this);
+  credits = creditsText(this);
+  webLink = link(this, "webLink", kWebAddress, 185);
+  mailLink = link(this, "mailLink", QStringLiteral("Написать письмо >>>"), 201);
   connect(webLink, &ClickLabel::clicked, this, &AboutBox::openWebPage);
   connect(mailLink, &ClickLabel::clicked, this, &AboutBox::writeMail);
 }

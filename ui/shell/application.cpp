@@ -1,4 +1,4 @@
-#include "application.h"
+#include "ui/shell/application.h"
 
 #include <QMessageBox>
 #include <QTimer>
@@ -8,15 +8,15 @@
 #include <exception>
 #include <memory>
 
-#include "about_box.h"
-#include "assets.h"
-#include "desktop.h"
-#include "game.h"
-#include "game/game_window.h"
-#include "name_dialog.h"
-#include "qt_ports.h"
-#include "sound.h"
-#include "start_screen.h"
+#include "core/game.h"
+#include "ui/assets.h"
+#include "ui/game/game_window.h"
+#include "ui/qt_ports.h"
+#include "ui/shell/about_box.h"
+#include "ui/shell/desktop.h"
+#include "ui/shell/name_dialog.h"
+#include "ui/shell/sound.h"
+#include "ui/shell/start_screen.h"
 
 namespace klebony {
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "russian_translation.h"
+#include "ui/shell/russian_translation.h"
 
 namespace klebony {
 

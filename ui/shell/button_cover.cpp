@@ -1,4 +1,4 @@
-#include "button_cover.h"
+#include "ui/shell/button_cover.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,6 +1,6 @@
 #pragma once
 // Links handed to the desktop's default browser or mail program.
-#include "ports.h"
+#include "ui/ports.h"
 
 namespace klebony {
 

@@ -1,9 +1,9 @@
-#include "menu_background.h"
+#include "ui/shell/menu_background.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "animation.h"
+#include "core/animation.h"
 
 namespace klebony {
 

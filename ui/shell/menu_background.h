@@ -5,8 +5,8 @@
 #include <QRect>
 #include <vector>
 
-#include "game.h"
-#include "sprite.h"
+#include "core/game.h"
+#include "ui/sprite.h"
 
 namespace klebony {
 

@@ -1,11 +1,11 @@
-#include "name_dialog.h"
+#include "ui/shell/name_dialog.h"
 
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "cp1251.h"
-#include "game.h"
-#include "window_placement.h"
+#include "core/game.h"
+#include "persist/cp1251.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 
@@ -24,7 +24,7 @@ NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(gam
   keepOnScreen(this);
 
   nameEdit = new QLineEdit(this);
-  nameEdit->setObjectName(QStringLiteral("EName"));
+  nameEdit->setObjectName(QStringLiteral("nameEdit"));
   nameEdit->setGeometry(28, 4, 161, 24);
   // Every allowed character is one UTF-16 unit, so this limit counts characters.
   nameEdit->setMaxLength(kNameMaxLength);
@@ -34,7 +34,7 @@ NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(gam
           [this](const QString& text) { game_.window.playerName = text.toStdString(); });
 
   okButton = new QPushButton(QStringLiteral("Ок!"), this);
-  okButton->setObjectName(QStringLiteral("Button1"));
+  okButton->setObjectName(QStringLiteral("okButton"));
   okButton->setGeometry(76, 36, 75, 20);
   okButton->setDefault(true);
   connect(okButton, &QPushButton::clicked, this, &NameDialog::confirm);

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QValidator>
 
-#include "cp1251.h"
+#include "persist/cp1251.h"
 
 class QLineEdit;
 class QPushButton;

@@ -1,7 +1,8 @@
 #pragma once
-// SIGTERM and SIGINT end the game as its own "Выход" does: the event loops
-// stop and the program returns 0. A session that logs out, or a test that is
-// done, ends the game cleanly.
+// SIGTERM, SIGINT and SIGHUP end the game as its own "Выход" does: the event
+// loops stop and the program returns 0. A session that logs out, a closed
+// terminal, or a test that is done ends the game cleanly, however many
+// signals it sends. Under nohup, SIGHUP stays ignored.
 namespace klebony {
 
 // Needs the application object; called once at its start.

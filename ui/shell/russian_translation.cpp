@@ -1,4 +1,4 @@
-#include "russian_translation.h"
+#include "ui/shell/russian_translation.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -1,4 +1,4 @@
-#include "sound.h"
+#include "ui/shell/sound.h"
 
 #include <QApplication>
 #include <QAudioDevice>
@@ -12,7 +12,7 @@
 #include <QUrl>
 #include <fstream>
 
-#include "wav_header.h"
+#include "media/wav_header.h"
 
 namespace klebony {
 
@@ -71,7 +71,7 @@ QtSoundPort::Effect& QtSoundPort::effect(Sound sound) {
 }
 
 void QtSoundPort::preload() {
-  for (int s = 0; s < static_cast<int>(effects_.size()); ++s) effect(static_cast<Sound>(s));
+  for (const SoundInfo& sound : kSoundTable) effect(sound.id);
 }
 
 void QtSoundPort::alert() { QApplication::beep(); }

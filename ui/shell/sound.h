@@ -1,12 +1,12 @@
 #pragma once
-// The nine sound effects through QSoundEffect, one playing at a time.
+// The game's sound effects (core/sounds.h) through QSoundEffect, one playing at a time.
 #include <QObject>
 #include <QString>
 #include <QStringList>
 #include <array>
 #include <optional>
 
-#include "ports.h"
+#include "ui/ports.h"
 
 class QSoundEffect;
 
@@ -51,7 +51,7 @@ class QtSoundPort : public QObject, public SoundPort {
   void waitForEnd(const Effect& e);
 
   QString folder_;
-  std::array<Effect, 9> effects_{};
+  std::array<Effect, kSoundCount> effects_{};
   QSoundEffect* playing_ = nullptr;
 };
 

@@ -1,4 +1,4 @@
-#include "start_screen.h"
+#include "ui/shell/start_screen.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -7,13 +7,14 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "assets.h"
-#include "button_cover.h"
-#include "fonts.h"
-#include "ports.h"
-#include "rest_while_hidden.h"
-#include "rules.h"
-#include "window_placement.h"
+#include "core/rules.h"
+#include "ui/assets.h"
+#include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/ports.h"
+#include "ui/rest_while_hidden.h"
+#include "ui/shell/button_cover.h"
+#include "ui/window_placement.h"
 
 namespace klebony {
 
@@ -27,7 +28,7 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
       game_(game),
       sound_(sound),
       background_(assets.organismSheet, assets.twinkleSheet, assets.tissueTexture) {
-  setObjectName(QStringLiteral("menu_klebon"));
+  setObjectName(QStringLiteral("startScreen"));
   setWindowTitle(QStringLiteral("Клебоны v1.0"));
   setFixedSize(192, 203);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the background covers every pixel
@@ -46,18 +47,18 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
     b->setFont(gameFont(12, true));
     b->setCursor(assets.buttonCursor);
     QPalette p = b->palette();
-    p.setColor(QPalette::ButtonText, Qt::black);
+    p.setColor(QPalette::ButtonText, palette::kText);
     b->setPalette(p);
     return b;
   };
-  playButton = button("BNewGame", QStringLiteral("Игра"), 32);
-  nameButton = button("BNastroiki", QStringLiteral("Настройки"), 86);
-  quitButton = button("BExit", QStringLiteral("Выход"), 140);
+  playButton = button("playButton", QStringLiteral("Игра"), 32);
+  nameButton = button("nameButton", QStringLiteral("Настройки"), 86);
+  quitButton = button("quitButton", QStringLiteral("Выход"), 140);
   connect(playButton, &QPushButton::clicked, this, &StartScreen::playGame);
   connect(nameButton, &QPushButton::clicked, this, &StartScreen::showNameDialog);
   connect(quitButton, &QPushButton::clicked, this, &StartScreen::quit);
 
-  // FormCreate: the only seeding in the application.
+  // The only seeding in the application: each run of the game differs.
   game_.random.seedFromClock();
   background_.setup(game_);
   background_.render();  // the first paint shows the tissue, not black

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "menu_background.h"
+#include "ui/shell/menu_background.h"
 
 class QPushButton;
 
