@@ -33,8 +33,8 @@ cmake --preset debug-asan -DKLEBONY_WERROR=$werror >/dev/null
 cmake --build --preset debug-asan -j"$jobs"
 ctest --preset debug-asan -j"$jobs"
 
-stage "fuzzing the loader, the package built beside it"
-cmake --preset fuzz >/dev/null
+stage "fuzzing the loader beside the release build"
+cmake --preset fuzz -DKLEBONY_WERROR=$werror >/dev/null
 cmake --build --preset fuzz -j"$jobs" --target fuzz_load
 # The fuzzer keeps one core busy for its minute; the release build takes the
 # rest meanwhile. Its report is shown whole once it ends.
