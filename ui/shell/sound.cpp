@@ -84,7 +84,11 @@ void QtSoundPort::play(Sound sound, SoundMode mode) {
     playing_ = nullptr;
   }
   Effect& e = effect(sound);
-  if (!e.effect || e.effect->status() == QSoundEffect::Error) {
+  // A missing or broken file beeps. Qt 6.11 also reports an error for a good
+  // file when no device can play its format, and without a device that is
+  // only the silence the player already has: no beep for it.
+  const bool unplayable = e.effect && e.effect->status() == QSoundEffect::Error && hasAudioOutput();
+  if (!e.effect || unplayable) {
     alert();
     return;
   }
