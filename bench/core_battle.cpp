@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A battle's cost must not grow with the records: speed 100000 should cost
 // about what speed 1 does, and the largest reg and speed well under a millisecond.
 #include <benchmark/benchmark.h>

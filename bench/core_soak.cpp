@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole games by the random player against the four computer organisms:
 // games per second, and how long games last and how they end.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End of turn on a late-game board: every cell owned, four computer organisms
 // with 20 tentacles each and levels in the tens, so that every phase runs:
 // tentacles arrive, mutations are drawn, captures are fought.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A save into a folder crowded with other people's files that look like a
 // save's temporary files: what they cost the save (the window waits for it).
 // The folder lies below TMPDIR (default /tmp); the files are made once.

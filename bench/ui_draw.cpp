@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 40 ms board step with every cell visible, drawn whole and drawn only
 // where it changed, against the same picture drawn with QPainter's raster
 // operations and against one plain copy of the finished board.

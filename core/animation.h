@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frame-stepping rule shared by board cells, the hover marker, the hearts
 // and the start screen's organisms and twinkles.

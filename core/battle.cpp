@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A battle's consequences: the rounds decide the winner (battle_fight.cpp),
 // then the records, the draws and what the user sees follow in a fixed order.
 #include <cstdint>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rounds of a battle, apart from its consequences: who wins when two
 // records fight. Bounded in cost whatever the records hold.

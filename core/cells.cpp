@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player's hand on the board: looking at a cell and reaching for it.
 #include "core/game_steps.h"
 #include "core/rules.h"

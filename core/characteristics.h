@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The seventeen characteristics an organism can raise by mutation, and the
 // one table that says everything the rules and the panel need of each: its

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A game as the game window plays it: the world, the random source, the
 // window state that the rules read and write, and where outcomes go.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Steps shared by the new game, the end of turn, loading and the mutation mode.
 #include <cstdint>

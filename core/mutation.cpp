@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prices, limits and the step of a mutation, and the player's mutation mode.
 #include "core/mutation.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A new game, and the window's controls that a new or loaded game resets.
 #include "core/game_steps.h"
 #include "core/rules.h"

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer organism's part of the end of turn: tentacles, aggression, one
 // random mutation draw and one capture attempt.
 #include <optional>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the rules want the user to see or hear goes through this one
 // interface, in the order in which it happens. The game window presents it,

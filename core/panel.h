@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the characteristics panel shows: the texts and the bold (affordable)
 // captions are computed here from the world; the Qt panel only applies them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of a game, as operations on a Game. The game window and the
 // headless driver call these and nothing else; each reports what the player

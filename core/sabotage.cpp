@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An arrived tentacle: it lowers one characteristic of a random living
 // organism or robs its amino acids.
 #include <cstdint>

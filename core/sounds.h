@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's sound effects and the one table that names each one's file.
 // The rules report them, the game plays them, the asset generator makes them.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The end of a turn: the computer organisms, the income, the census, the
 // player's tentacles and growth, and the victory test.
 #include "core/game_steps.h"

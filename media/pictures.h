@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's pictures, cursors and icons, and the one table that says each
 // one's file and size. The asset generator draws them into assets/, the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The header of a RIFF/WAVE file: how its samples are stored and where they
 // lie. The game reads it for a sound's playing time, the asset generator to

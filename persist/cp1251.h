@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows-1251, the code page of the saved game's names. Names live in memory
 // as UTF-8 and are converted only at the file's edge.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file operations a save needs, behind an interface so that tests can make
 // any one of them fail. The base class does the real thing. Names are relative

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a save goes: the path walked one name at a time, so that no link
 // planted by another user and no folder swapped half-way can send the bytes

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bytes of a saved game and the state they hold. Decoding checks the
 // whole file before anything of the running game is touched.

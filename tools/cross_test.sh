@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The parts without Qt (core, persist, the headless driver and their tests)
 # built with Debian's cross compilers for other architectures and tested
 # under qemu-user: arm64, where char is unsigned, and s390x, which is

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs from Debian's packages whatever the build, the game or the tests
 # need and the machine lacks. Every name is one that Debian 12, 13 and testing
 # all know: no compiler version is named (libclang-rt-dev follows the default

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks that every C++ file of the tree is formatted as .clang-format says.
 # In a git checkout the files are git's (tracked, or new and not ignored);
 # in a tree that is not one (an unpacked archive, a copy) every *.cpp and *.h

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzzes the saved game loader: runs BUILD_DIR's fuzz_load on a copy of the
 # seed corpus for SECONDS seconds. Fails when the fuzzer finds a crash, a
 # sanitizer report or a broken round trip; the input is kept in

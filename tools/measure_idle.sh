@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # CPU the game costs while nobody plays: the start screen, and the game
 # window after "Игра", each left alone for SECONDS, beside a one-label Qt
 # window measured in the same Xvfb session. Reads utime + stime of the

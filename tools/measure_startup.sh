@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up time (process start to the start screen's first paint) and
 # resident memory of the game, against a one-label Qt Widgets window measured
 # in the same Xvfb session. Prints the medians of N runs of each.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the release build (the release preset,
 # build/release) with the deb package preset and prints its path:
 # build/release/klebony_<version>_<arch>.deb.

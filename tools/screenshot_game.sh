@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the game window as a player sees it, from a known position:
 # the position is written as a saved game and loaded through the menu and the
 # file dialog. Shows the board with the marker, an enemy under the pointer,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Screenshots of the windows around the game, as a player sees them: the
 # start screen, the name dialog, a game in progress and the about box.
 # Usage: tools/screenshot_shell.sh [BIN_DIR] [OUT_DIR]   (needs xvfb-run, xdotool, imagemagick)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds everything and runs every test: the test build with all tests, then
 # the rules, the file format and the driver again under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the loader's fuzzer for a minute while the

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the test command (tools/test.sh) in a bare Debian root of another
 # release, the way a player's or a packager's machine starts: debootstrap
 # --variant=minbase from the Debian mirror this machine's apt uses (nothing

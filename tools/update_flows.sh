@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Rewrites every tests/flows/NAME.expected (and NAME.status, the exit status
 # when it is not 0) from what klebony-headless prints now, building it first.
 # A deliberate change of the driver's output is then this one command and a

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictures, cursors and icons compiled into the program, as the windows
 // use them. Loaded once at start-up by their rows in media/pictures.h, which

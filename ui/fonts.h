@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's two faces. The game is designed around an informal hand-lettered face
 // with a typewriter face for names; these are the Linux stand-ins, both with

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colours the windows share. The panels are the classic light grey of a
 // desktop form; the status lines are white paper with dark red for news.

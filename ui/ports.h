@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small layers over what would block or need a device: message boxes, file
 // dialogs, sound and the desktop shell. The application uses the Qt ones;

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window that nobody can see does no drawing: its animation timers stop
 // while it is hidden or minimised and run again when it comes back.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Windows stay where the player can reach them: inside the screen's
 // available area (without panels and docks), title bar and menu bar

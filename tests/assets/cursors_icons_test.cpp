@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cursors and icons: their ink, transparency and the cursors' hot spot.
 #include <gtest/gtest.h>
 

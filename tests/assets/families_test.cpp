@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's tables of sounds and pictures against the committed files: each
 // row is a file of its kind and size, and assets/ holds nothing else. (The
 // generator test checks that the generator makes exactly assets/.)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generator itself: its file formats, and that it reproduces the committed tree.
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sprite sheets and the texture as the game loads them from assets/.
 #include <gtest/gtest.h>
 

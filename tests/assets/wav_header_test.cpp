@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The WAV header reader that the game (for a sound's playing time) and the
 // generator (to decode its files) share.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The closed-form rounds against a literal hit-by-hit battle.
 #include <gtest/gtest.h>
 

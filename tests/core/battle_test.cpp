@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a battle does to the records and what the user sees, in order.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole games played through the window's own operations by a random player
 // against the four computer organisms. Shared by the soak test and the soak

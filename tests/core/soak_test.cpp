@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Many whole games, with the world's invariants checked after every turn.
 // KLEBONY_SOAK_GAMES sets the number of games (default below).
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Test helpers: an outcome recorder that writes the same lines as the
 // headless driver, and positions built from text.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The whole program as a player drives it: "Игра", a click on the board, a
 # few turns, a save through the file dialog, back with Delete, "Игра" again and
 # back by the window's close box, "Игра" once more and Esc. The program

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch DESTDIR and checks that the program, its
 # sounds, its menu entry, its icons, its software-centre entry and its manual
 # pages land where a Debian desktop looks (games in /usr/games).

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a built package the way Debian and a software centre would, then
 # unpacks it into a scratch root and plays the end-to-end flow with the
 # packaged program, and starts and ends it once more with nothing said on

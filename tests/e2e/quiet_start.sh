@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A normal start and a clean end print nothing: under Xvfb the game shows its
 # start screen, loads its sounds and ends by the window's close box with
 # status 0 and an empty standard error, on whatever Debian and Qt the test

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A burst of 100,000 termination signals, as a session manager or a script in
 # a loop sends, ends the game within 2 s and with status 0: at the start
 # screen four times in a row, by SIGHUP, with the game window open modally,

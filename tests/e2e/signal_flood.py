@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A burst of one signal at the game, as a session manager or a script in a
 loop sends; then waits for the game to end.
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The game in a Wayland session without X: under weston's headless backend it
 # must reach the start screen's first paint through Qt's Wayland plugin, and
 # end with status 0 when the session asks it to (SIGTERM).

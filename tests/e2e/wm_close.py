@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Sends WM_DELETE_WINDOW to a window, as a window manager's close box does.
 
 Xvfb runs without a window manager, so the tests ask for the close here.

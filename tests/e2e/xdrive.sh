@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for driving the game under Xvfb with xdotool; sourced by the e2e
 # test and the screenshot script.
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the driver refuses and how it says so; the flows beside this file
 // cover what it prints for a game.
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary bytes as a saved game: either the load is refused and nothing of
 // the running game changed (not even a random draw), or the loaded game saves
 // back to exactly these bytes, and so loads again to the same game.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the fuzzer's seed corpus: saves of games played by the rules
 // themselves, from a new game to decided ones. Usage: fuzz_make_corpus FOLDER
 #include <cstdio>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for the saved game tests: games in known states, byte surgery on
 // files, and comparisons of everything a refused load must leave alone.

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves where another user, a crash or a limit could do harm: links planted in
 // shared folders, files of other users, hard links, stale temporary files and
 // a file-size limit.

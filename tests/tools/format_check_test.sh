@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # tools/format_check.sh on small trees: outside git it finds the files itself
 # and fails on a badly formatted one, skips build and hidden folders, and
 # fails when it finds nothing to check; in a git checkout a new file that is

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures the game compiles in: every row of the table is there at its size.
 #include <QIcon>
 #include <QImage>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The board's drawing: masked sprites, the 40 ms step and its scaling.
 #include <QScreen>
 #include <QTest>

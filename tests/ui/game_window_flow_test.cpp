@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole flows through the game window: what the player does with mouse, keys
 // and menu, and what the window then shows.
 #include <QAction>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game window's layout: sizes and places of its controls, faces and texts.
 #include <QAction>
 #include <QFontInfo>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The characteristics panel shows every value a record can hold whole, clear
 // of the key legend and of every other label, and leaves a value that fits
 // where it always stood.

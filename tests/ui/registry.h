@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt Test runs one QObject per qExec; this registry lets every test file
 // add its class and main.cpp run them all in one executable.

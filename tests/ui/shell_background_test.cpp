@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen's living background: its draws, its drifting and its picture.
 #include <QTest>
 #include <cstring>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen leaves out of its repaint what its buttons hide: that
 // must be exactly the pixels that do not depend on what lies beneath.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The name dialog, the about box and Qt's Russian texts.
 #include <QClipboard>
 #include <QGuiApplication>

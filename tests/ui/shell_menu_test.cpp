@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The start screen: its layout, and a game played from it and back.
 #include <QPushButton>
 #include <QSignalSpy>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts in Russian: what Debian's qtbase_ru leaves in English and the
 // file dialog takes from the system locale (English without LANG).
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sound effects: where the game finds them, what a broken or missing
 // file does, and that waiting for a sound never hangs.
 #include <QDir>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colour science for checking that the strips stay apart: a simulation of
 // deuteranopia and a perceptual distance.

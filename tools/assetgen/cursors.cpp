@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two-colour cursors (black and white over transparency), tip at (0, 0).
 #include "tools/assetgen/art.h"
 

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Deflate with fixed Huffman codes and greedy LZ77 matching: plenty for
 // small pixel art, and fully determined by this code (the checksum is zlib's).
 #include <zlib.h>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Menu icons (16 x 16 pixel art) and the application icon, drawn per size.
 #include <algorithm>
 #include <cmath>

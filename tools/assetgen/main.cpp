@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // klebony-assetgen OUTDIR                 writes the whole assets tree
 // klebony-assetgen --contact-sheet FILE   every picture enlarged, for review
 // klebony-assetgen --board FILE [--deuteranopia]   a crowded board, as seen normally or by a deuteranope

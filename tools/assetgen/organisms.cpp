@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cells of the board: a free-cell blob and five spiky organisms that
 // share one set of six wriggling shapes and differ only in colour.
 //

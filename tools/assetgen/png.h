@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // PNG files written by our own small deflate coder, so the committed bytes
 // never depend on the zlib version of the machine that made them. Reading

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game's sound effects (core/sounds.h), synthesised; all share one loudness.
 #include <string>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hover marker, the heart, the twinkle and the tissue of the start screen.
 #include <algorithm>
 #include <array>

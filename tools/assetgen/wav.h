@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain PCM WAV files: mono, 16 bit, the only kind the game plays.
 #include <cstdint>

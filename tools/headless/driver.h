@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // klebony-headless: runs the game's operations from a script, as the game
 // window would call them, and prints every outcome as a line. It holds no

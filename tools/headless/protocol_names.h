@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names the driver's scripts and its dump use for the game window's
 // controls. They are the widget names of the game's first window, which the

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Preloaded by run.sh to stand in for a file system without files that have
 // no name: opening with O_TMPFILE fails as it does there, so the save takes
 // its hidden-temporary-file way.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Kills the game with SIGKILL at random moments of a loop of saves and checks
 # what a crash leaves: the saved file must always be the whole old or the
 # whole new game, and no temporary file may stay behind (one left by a kill

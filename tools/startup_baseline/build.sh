@@ -1,3 +1,5 @@
+# SPDX-FileCopyrightText: 2026 The Klebony developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by the measuring scripts: builds the one-label Qt window they
 # compare the game against and prints the path of its program.
 # Usage: baseline=$(build_baseline ROOT)

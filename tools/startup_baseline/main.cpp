@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One label in a window, reporting its first paint the way the game does
 // (KLEBONY_REPORT_FIRST_PAINT), so start-up and memory compare like for like.
 #include <QApplication>

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 40 ms drawing step, kept apart from any widget so that tests and the
 // benchmark can run it on plain pictures.

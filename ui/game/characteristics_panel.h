@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The characteristics panel: captions and values of one organism, the amino
 // acid box with the mutation button, and the key legend. It only shows what

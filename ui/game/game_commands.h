@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game window's commands, one row each: the menu it sits in, its text
 // and icon, its keys in both keyboard layouts, its line of the key legend

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The game window: the board, the title with the hearts, the characteristics
 // panel, the status lines, the menu and the help. It forwards every event to

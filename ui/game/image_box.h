@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A paint area that shows one off-screen picture, enlarged by a whole factor
 // on a high-density screen so the pixel art stays crisp. The board reports

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a window's buttons hide whatever lies beneath them. A button paints
 // most of itself opaquely; only a few pixels of its edge (rounded corners)

@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start screen's living background: tissue, drifting organisms and
 // twinkles on an off-screen picture, independent of any window.

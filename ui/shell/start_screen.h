@@ -1,3 +1,5 @@
+// SPDX-FileCopyrightText: 2026 The Klebony developers
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start screen: the application's main window with its living
 // background and the buttons "Игра", "Настройки" and "Выход".
