@@ -23,6 +23,11 @@ struct WindowState {
   bool helpVisible = false;
   int hoverX = 0;  // the cell under the marker
   int hoverY = 0;
+  // The keyboard has placed the marker in this game: its first key goes to
+  // the player's own cell, later ones move on from wherever the marker is.
+  bool cursorPlaced = false;
+  // The characteristic picked by the keys in the mutation mode, -1 for none.
+  int chosenCharacteristic = -1;
   std::string upperStatus;              // the newest text
   std::string lowerStatus;              // the one before it
   bool upperTimerRunning = false;       // clears the upper line after 4.5 s

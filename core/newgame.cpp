@@ -16,6 +16,7 @@ void resetMutationControls(Game& game) {
   game.window.mutationMode = false;
   game.window.mutationButtonCaption = "Мутация +";
   game.window.turnButtonEnabled = true;
+  game.window.chosenCharacteristic = -1;
 }
 
 void newGame(Game& game) {
@@ -39,6 +40,7 @@ void newGame(Game& game) {
   world.cell(px, py).visible = true;
   game.window.hoverX = px;
   game.window.hoverY = py;
+  game.window.cursorPlaced = false;
 
   for (int k = 0; k < kOrganismCount; ++k) {
     resetOrganism(world, k);
@@ -65,6 +67,7 @@ void leaveGame(Game& game) { game.world.gameReady = false; }
 
 void gameLoaded(Game& game) {
   resetMutationControls(game);
+  game.window.cursorPlaced = false;
   game.window.turnButtonCaption = turnButtonCaption(game.world.turn);
   game.window.helpVisible = false;
   game.out().controlsChanged();
