@@ -22,7 +22,9 @@ std::string cellReading(const Game& game, int x, int y) {
 
 std::string offerReading(const Game& game, Characteristic c) {
   const Organism& player = game.world.organisms[kPlayer];
-  std::string text = std::string(info(c).caption) + " " + game.window.panel.level(c) + ". ";
+  const std::string& value = game.window.panel.level(c);
+  // "10/10 ед." already ends its sentence.
+  std::string text = std::string(info(c).caption) + " " + value + (value.ends_with('.') ? " " : ". ");
   if (level(player, c) >= info(c).limit) return text + "Предел достигнут";
   text += "Мутация за " + std::to_string(mutationCost(player, c)) + " ед.: ";
   if (canMutate(player, c)) return text + "аминокислот хватает";

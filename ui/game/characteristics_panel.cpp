@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game/characteristics_panel.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 
@@ -150,8 +152,8 @@ CharacteristicsPanel::CharacteristicsPanel(const std::vector<LegendLine>& legend
 }
 
 void CharacteristicsPanel::addHeading() {
-  addLabel(QStringLiteral("organismCaption"), QStringLiteral("Характеристика клебона:"), kHeading,
-           gameFont(kCaptionFont));
+  nameCaption_ = addLabel(QStringLiteral("organismCaption"), QStringLiteral("Характеристика клебона:"),
+                          kHeading, gameFont(kCaptionFont));
   name_ = addLabel(QStringLiteral("organismName"), QString(), kName, monoFont(kHeadingFont, true));
 }
 
@@ -166,8 +168,10 @@ void CharacteristicsPanel::addRows() {
     QLabel* caption = addLabel(name + QStringLiteral("Caption"), QString::fromUtf8(row.caption),
                                QRect(kCaptionLeft, top, column - kCaptionLeft, height), regular);
     makeTarget(caption, row.item);
-    if (row.item.kind == PanelItem::Kind::Characteristic)
+    if (row.item.kind == PanelItem::Kind::Characteristic) {
       captions_[static_cast<int>(row.item.characteristic)] = caption;
+      setPressableOffer(caption, QString());
+    }
     // Beside the legend a value may grow up to its line, elsewhere up to the panel's frame.
     const bool beside = besideLegend(top, height);
     const int right = beside ? kLegendBox.left() - kLegendClearance : kValueRight;
@@ -186,7 +190,8 @@ void CharacteristicsPanel::addAminoAcidBox() {
   box->setObjectName(QStringLiteral("aminoAcidBox"));
   box->setFrameStyle(QFrame::Box | QFrame::Sunken);
   box->setGeometry(kAminoAcidBox);
-  addLabel(QStringLiteral("aminoAcidCaption"), QStringLiteral("АМИНОКИСЛОТ"), kAminoAcidCaption, bold);
+  aminoAcidCaption_ =
+      addLabel(QStringLiteral("aminoAcidCaption"), QStringLiteral("АМИНОКИСЛОТ"), kAminoAcidCaption, bold);
   aminoAcids_ = addLabel(QStringLiteral("aminoAcidValue"), QString(), kAminoAcidValue, bold);
   aminoAcids_->setAlignment(Qt::AlignCenter);
 
@@ -214,7 +219,7 @@ void CharacteristicsPanel::addLegend(const std::vector<LegendLine>& legend) {
 
 QLabel* CharacteristicsPanel::addLabel(const QString& name, const QString& text, const QRect& geometry,
                                        const QFont& font) {
-  auto* l = new QLabel(text, this);
+  auto* l = new SpokenLabel(text, this);
   l->setObjectName(name);
   l->setFont(font);
   l->setGeometry(geometry);
@@ -232,9 +237,49 @@ void CharacteristicsPanel::setMutationButtonCaption(const QString& caption) {
   mutationButton_->setText(caption);
 }
 
+namespace {
+
+// A value reads with its caption ("Регенерация: 0"), as the eye takes them together.
+void readWith(QLabel* value, const QLabel* caption, const QString& text) {
+  const QString separator = caption->text().endsWith(u':') ? QStringLiteral(" ") : QStringLiteral(": ");
+  const QString name = caption->text() + separator + text;
+  if (value->accessibleName() != name) value->setAccessibleName(name);
+}
+
+}  // namespace
+
+void CharacteristicsPanel::setOffers(const std::vector<QString>& offers) {
+  for (int i = 0; i < kCharacteristicCount; ++i)
+    if (captions_[i])
+      setPressableOffer(captions_[i], i < static_cast<int>(offers.size()) ? offers[i] : QString());
+}
+
+void CharacteristicsPanel::showChosen(int characteristic) {
+  if (characteristic == chosen_) return;
+  // Only a key in the mutation mode picks one, so the panel at rest looks as it always did.
+  if (chosen_ >= 0 && chosen_ < kCharacteristicCount && captions_[chosen_]) {
+    captions_[chosen_]->setAutoFillBackground(false);
+    captions_[chosen_]->setPalette(palette());
+  }
+  chosen_ = characteristic;
+  if (chosen_ < 0 || chosen_ >= kCharacteristicCount || !captions_[chosen_]) return;
+  QLabel* c = captions_[chosen_];
+  QPalette marked = c->palette();
+  marked.setColor(QPalette::Window, marked.color(QPalette::Highlight));
+  marked.setColor(QPalette::WindowText, marked.color(QPalette::HighlightedText));
+  c->setPalette(marked);
+  c->setAutoFillBackground(true);
+  // A screen reader follows the pick as it would a focus.
+  if (QAccessible::isActive()) {
+    QAccessibleEvent focus(c, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
+  }
+}
+
 void CharacteristicsPanel::showValue(const Value& value, const QString& text) {
   QLabel* l = value.label;
   l->setText(text);
+  readWith(l, value.caption, text);
   l->setFont(gameFont(kCaptionFont));
   // A value grows to the right with its text and never gets narrower than
   // designed, as long as it stays short of its limit ...
@@ -262,6 +307,7 @@ void CharacteristicsPanel::showValue(const Value& value, const QString& text) {
 void CharacteristicsPanel::showAminoAcids(const QString& text) {
   // Centred in its place; a long stock grows on both sides.
   aminoAcids_->setText(text);
+  readWith(aminoAcids_, aminoAcidCaption_, text);
   const int width = std::max(kAminoAcidValue.width(), aminoAcids_->sizeHint().width());
   const int left = kAminoAcidValue.left() - (width - kAminoAcidValue.width()) / 2;
   aminoAcids_->setGeometry(left, kAminoAcidValue.top(), width, kAminoAcidValue.height());
@@ -269,6 +315,7 @@ void CharacteristicsPanel::showAminoAcids(const QString& text) {
 
 void CharacteristicsPanel::apply(const PanelView& view) {
   name_->setText(QString::fromStdString(view.name));
+  readWith(name_, nameCaption_, name_->text());
   // The bold style of a caption: its next step is affordable. The values
   // follow, as a bold caption leaves them less room.
   const QFont bold = gameFont(kCaptionFont, true);

@@ -29,6 +29,11 @@ class CharacteristicsPanel : public QFrame {
 
   void apply(const PanelView& view);
   void setMutationButtonCaption(const QString& caption);
+  // What a screen reader hears of each caption in the mutation mode, in the
+  // table's order: its offer; an empty list: the plain captions again.
+  void setOffers(const std::vector<QString>& offers);
+  // The caption that the keys picked in the mutation mode stands out; -1: none.
+  void showChosen(int characteristic);
 
   QPushButton* mutationButton() const { return mutationButton_; }
 
@@ -60,6 +65,9 @@ class CharacteristicsPanel : public QFrame {
 
   QMap<QLabel*, PanelItem> targets_;
   QLabel* name_ = nullptr;
+  QLabel* nameCaption_ = nullptr;
+  QLabel* aminoAcidCaption_ = nullptr;
+  int chosen_ = -1;
   QLabel* aminoAcids_ = nullptr;
   std::vector<std::pair<const PanelRow*, Value>> values_;
   QLabel* captions_[kCharacteristicCount] = {};

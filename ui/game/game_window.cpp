@@ -16,12 +16,15 @@
 #include "core/mutation.h"
 #include "core/rules.h"
 #include "persist/commands.h"
+#include "ui/accessibility.h"
 #include "ui/assets.h"
 #include "ui/fonts.h"
 #include "ui/game/board_cells.h"
 #include "ui/game/board_draw.h"
+#include "ui/game/board_view.h"
 #include "ui/game/characteristics_panel.h"
 #include "ui/game/game_commands.h"
+#include "ui/game/game_keys.h"
 #include "ui/game/help_panel.h"
 #include "ui/game/image_box.h"
 #include "ui/game/status_lines.h"
@@ -61,7 +64,7 @@ struct GameWindow::Parts : Outcomes {
 
   QFrame* clientFrame = nullptr;  // the sunken panel that holds everything
   QFrame* boardFrame = nullptr;
-  ImageBox* boardView = nullptr;
+  BoardView* boardView = nullptr;
   HelpPanel* helpPanel = nullptr;
   QPushButton* turnButton = nullptr;
   StatusLines* statusLines = nullptr;
@@ -141,13 +144,17 @@ struct GameWindow::Parts : Outcomes {
     endRequested = true;
     if (handlerDepth == 0) postFinish();
   }
-  void panelChanged() override { panel->apply(game.window.panel); }
+  void panelChanged() override {
+    panel->apply(game.window.panel);
+    showMutationChoice(panel, game);
+  }
   void controlsChanged() override {
     const WindowState& w = game.window;
     turnButton->setText(QString::fromStdString(w.turnButtonCaption));
     turnButton->setEnabled(w.turnButtonEnabled);
     panel->setMutationButtonCaption(QString::fromStdString(w.mutationButtonCaption));
     helpPanel->setVisible(w.helpVisible);
+    showMutationChoice(panel, game);
   }
 
   void build();
@@ -155,6 +162,7 @@ struct GameWindow::Parts : Outcomes {
   void buildBoardSide();
   void buildRightSide();
   void connectControls();
+  void addPlayWithoutMouse();
   void save();
   void load();
 };
@@ -190,6 +198,7 @@ void GameWindow::Parts::build() {
 
   actions = addCommandMenus(q->menuBar(), commands);
   connectControls();
+  addPlayWithoutMouse();
 }
 
 // Every command of the window, in the menus' order.
@@ -227,7 +236,7 @@ void GameWindow::Parts::buildBoardSide() {
   boardFrame = panelFrame(clientFrame, "boardFrame", QRect(4, 4, 448, 448), QFrame::Sunken);
   boardFrame->setLineWidth(2);
 
-  boardView = new ImageBox(QSize(kBoardPixels, kBoardPixels), boardFrame);
+  boardView = new BoardView(game, boardFrame);
   boardView->setObjectName(QStringLiteral("boardView"));
   boardView->move(6, 6);
   boardView->setMouseTracking(true);
@@ -287,6 +296,21 @@ void GameWindow::Parts::connectControls() {
                    [this](PanelItem item) { handle([&] { hoverPanelItem(game, item); }); });
   QObject::connect(panel, &CharacteristicsPanel::itemClicked, q,
                    [this](PanelItem item) { handle([&] { clickPanelItem(game, item); }); });
+}
+
+// The keys that reach the board and the panel, and what a screen reader
+// should pass by. The board comes last in the Tab order, so that the window
+// opens with the focus where it always did.
+void GameWindow::Parts::addPlayWithoutMouse() {
+  auto* keys = new GameKeys(
+      game, boardView, q->menuBar(), [this](const std::function<void()>& f) { handle(f); }, q);
+  for (QWidget* w :
+       {static_cast<QWidget*>(q), static_cast<QWidget*>(turnButton),
+        static_cast<QWidget*>(panel->mutationButton()), static_cast<QWidget*>(helpPanel->closeButton())})
+    keys->watch(w);
+  QWidget::setTabOrder(panel->mutationButton(), boardView);
+  markDecoration(leftHeart);
+  markDecoration(rightHeart);
 }
 
 void GameWindow::Parts::save() {
@@ -375,7 +399,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
   // keeps its keys, and combinations with Ctrl or Alt pass. A key is matched
   // by the key, so it works in either case and in the Russian layout too.
   QWidget* focus = focusWidget();
-  const bool ours = !focus || focus == this || focus == d->turnButton ||
+  const bool ours = !focus || focus == this || focus == d->boardView || focus == d->turnButton ||
                     focus == d->panel->mutationButton() || focus == d->helpPanel->closeButton();
   const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
   const GameCommand* command = ours && plain ? commandOfKey(d->commands, event->key()) : nullptr;

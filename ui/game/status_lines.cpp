@@ -4,6 +4,7 @@
 
 #include <QLabel>
 
+#include "ui/accessibility.h"
 #include "ui/fonts.h"
 #include "ui/palette.h"
 
@@ -12,7 +13,7 @@ namespace klebony {
 namespace {
 
 QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
-  auto* l = new QLabel(parent);
+  auto* l = new SpokenLabel(parent);
   l->setObjectName(QLatin1String(name));
   l->setGeometry(1, top, 445, 13);
   l->setAlignment(Qt::AlignCenter);
@@ -30,10 +31,15 @@ StatusLines::StatusLines(QWidget* parent) : QFrame(parent) {
   setFixedSize(448, 28);
   upper_ = line(this, "upperStatusLine", palette::kNewsText, 1);
   lower_ = line(this, "lowerStatusLine", palette::kText, 14);
+  markNews(upper_);
 }
 
 void StatusLines::setLines(const QString& upper, const QString& lower) {
-  if (upper_->text() != upper) upper_->setText(upper);
+  if (upper_->text() != upper) {
+    upper_->setText(upper);
+    // News reaches a screen reader as it appears; a line that clears says nothing.
+    announce(upper_, upper);
+  }
   if (lower_->text() != lower) lower_->setText(lower);
 }
 

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "core/game.h"
+#include "ui/accessibility.h"
 #include "ui/assets.h"
 #include "ui/game/game_window.h"
 #include "ui/qt_ports.h"
@@ -126,6 +127,7 @@ int runKlebony(int argc, char** argv) {
     const RussianTranslation russian;
     const Assets& assets = Assets::get();
     QApplication::setWindowIcon(assets.appIcon);
+    installAccessibility();
 
     Shell shell(assets);
     shell.start();
