@@ -17,12 +17,14 @@ game=(cmake g++ make pkg-config
   fonts-sil-andika fonts-dejavu-core)
 case $what in
   run) packages=("${game[@]}") ;;
+  # dbus, at-spi2-core, python3-pyatspi: the screen reader's end-to-end test.
   # llvm: its llvm-symbolizer names the functions in the sanitizers' and the
   # fuzzer's reports; clang does not bring it along.
   test)
     packages=("${game[@]}" git libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-dev llvm clang-format
       xvfb xauth xdotool x11-utils python3 imagemagick weston
-      dpkg-dev file lintian appstream desktop-file-utils) ;;
+      dpkg-dev file lintian appstream desktop-file-utils
+      dbus at-spi2-core python3-pyatspi) ;;
   root) packages=(debootstrap) ;;
   # GoogleTest comes as sources (/usr/src/googletest) and is built with the
   # cross compiler; qemu-user runs the static programs without binfmt.
