@@ -12,9 +12,10 @@ namespace klebony {
 
 BoardView::BoardView(const Game& game, QWidget* parent)
     : ImageBox(QSize(kBoardPixels, kBoardPixels), parent), game_(game) {
-  // A click or Tab gives the board the keys; no focus frame is drawn, the
-  // marker shows where the keys are.
-  setFocusPolicy(Qt::StrongFocus);
+  // Tab gives the board the keys (a click does not, so a mouse player's
+  // buttons keep their focus as they always did); no focus frame is drawn,
+  // the marker shows where the keys are.
+  setFocusPolicy(Qt::TabFocus);
   setAccessibleName(QString::fromUtf8(kBoardReadingName));
 }
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game/game_keys.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 
@@ -28,6 +29,12 @@ bool GameKeys::eventFilter(QObject* watched, QEvent* event) {
     // The menu bar opens on its first menu; arrows and Enter do the rest.
     if (menus_ && !menus_->actions().isEmpty()) menus_->setActiveAction(menus_->actions().first());
     return true;
+  }
+  // A key that reaches the window from a control of its own (the help text
+  // scrolling) is that control's business.
+  if (watched == parent()) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && focus != parent()) return false;
   }
   if (game_.window.mutationMode) return mutationKey(key->key());
   return watched == board_ && boardKey(key->key());

@@ -39,6 +39,8 @@ QPlainTextEdit* creditsText(QWidget* box) {
   credits->setObjectName(QStringLiteral("creditsText"));
   credits->setGeometry(2, 28, 277, 153);
   credits->setReadOnly(true);
+  // A screen reader names the text by what it is; its lines follow.
+  credits->setAccessibleName(QStringLiteral("Об игре"));
   // The desktop's plain face, small: the game face's tall lines would hide
   // the date below a scroll bar.
   QFont font = QApplication::font();

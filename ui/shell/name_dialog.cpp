@@ -27,6 +27,8 @@ NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(gam
 
   nameEdit = new QLineEdit(this);
   nameEdit->setObjectName(QStringLiteral("nameEdit"));
+  // The dialog's question is its title; a screen reader gives it to the field too.
+  nameEdit->setAccessibleName(windowTitle());
   nameEdit->setGeometry(28, 4, 161, 24);
   // Every allowed character is one UTF-16 unit, so this limit counts characters.
   nameEdit->setMaxLength(kNameMaxLength);
