@@ -125,14 +125,18 @@ int drawScenes(const QString& dir) {
   pointAt(board, ownX, ownY);
   window.drawingStep();
   scenes.save(&window, "own-panel");
-  if (const auto enemy = visibleEnemy(w)) {
-    pointAt(board, enemy->first, enemy->second);
-    window.drawingStep();
-    scenes.save(&window, "enemy-panel");
-    pointAt(board, ownX, ownY);
-  } else {
-    std::fprintf(stderr, "no enemy in sight at the seeded start\n");
+  // At the start the player sees no enemy: one takes the cell beside it.
+  const auto enemy = visibleEnemy(w).value_or(std::pair{ownX == 0 ? 1 : ownX - 1, ownY});
+  if (w.cell(enemy.first, enemy.second).owner != 0) {
+    game.world.cell(enemy.first, enemy.second).owner = 0;
+    assignStrip(game.world, enemy.first, enemy.second, 0);
+    ++game.world.organisms[0].size;
+    recomputeVisibility(game.world);
   }
+  pointAt(board, enemy.first, enemy.second);
+  window.drawingStep();
+  scenes.save(&window, "enemy-panel");
+  pointAt(board, ownX, ownY);
 
   trigger(&window, "mutationAction");
   window.drawingStep();
