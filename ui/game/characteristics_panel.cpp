@@ -194,7 +194,6 @@ void CharacteristicsPanel::addAminoAcidBox() {
   mutationButton_->setObjectName(QStringLiteral("mutationButton"));
   mutationButton_->setGeometry(kMutationButton);
   mutationButton_->setFont(gameFont(kCaptionFont));
-  connect(mutationButton_, &QPushButton::clicked, this, &CharacteristicsPanel::mutationButtonClicked);
 }
 
 void CharacteristicsPanel::addLegend(const std::vector<LegendLine>& legend) {

@@ -15,6 +15,7 @@
 #include "ui/game/game_window.h"
 #include "ui/qt_ports.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/action_pipe.h"
 #include "ui/shell/desktop.h"
 #include "ui/shell/name_dialog.h"
 #include "ui/shell/sound.h"
@@ -128,6 +129,7 @@ int runKlebony(int argc, char** argv) {
     QApplication::setWindowIcon(assets.appIcon);
 
     Shell shell(assets);
+    listenForActionNames(&app);
     shell.start();
     return app.exec();
   } catch (const std::exception& e) {
