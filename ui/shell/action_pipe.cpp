@@ -3,6 +3,7 @@
 #include "ui/shell/action_pipe.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QAction>
 #include <QApplication>
@@ -33,6 +34,13 @@ QObject* listenForActionNames(QObject* parent) {
   const int fd = ::open(path.constData(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {
     std::perror(path.constData());
+    return nullptr;
+  }
+  // Only a pipe: the game never reads, or holds open for writing, anything else.
+  struct stat st = {};
+  if (::fstat(fd, &st) != 0 || !S_ISFIFO(st.st_mode)) {
+    std::fprintf(stderr, "klebony: %s is no named pipe\n", path.constData());
+    ::close(fd);
     return nullptr;
   }
   auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read, parent);
