@@ -16,6 +16,7 @@
 #include "ui/qt_ports.h"
 #include "ui/shell/about_box.h"
 #include "ui/shell/desktop.h"
+#include "ui/shell/destroyed_windows.h"
 #include "ui/shell/name_dialog.h"
 #include "ui/shell/sound.h"
 #include "ui/shell/start_screen.h"
@@ -124,6 +125,8 @@ int runKlebony(int argc, char** argv) {
     // not closed, while a game is played.
     QApplication::setQuitOnLastWindowClosed(false);
     const RussianTranslation russian;
+    DestroyedWindowWatcher destroyedWindows;
+    app.installNativeEventFilter(&destroyedWindows);
     const Assets& assets = Assets::get();
     QApplication::setWindowIcon(assets.appIcon);
 
