@@ -34,6 +34,7 @@ std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, 
 
 void QtMessagePort::message(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Клебоны"), text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
 }
 

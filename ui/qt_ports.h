@@ -8,7 +8,8 @@
 
 namespace klebony {
 
-// A modal box titled "Клебоны" with one OK button.
+// Modal boxes titled "Клебоны"; their texts are shown as plain text, since
+// they may hold names typed by the player or read from a file.
 class QtMessagePort : public MessagePort {
  public:
   void message(QWidget* parent, const QString& text) override;

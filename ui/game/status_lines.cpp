@@ -14,6 +14,9 @@ namespace {
 QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
   auto* l = new QLabel(parent);
   l->setObjectName(QLatin1String(name));
+  // The lines tell names typed by the player or read from a saved game:
+  // shown as typed, never read as markup.
+  l->setTextFormat(Qt::PlainText);
   l->setGeometry(1, top, 445, 13);
   l->setAlignment(Qt::AlignCenter);
   l->setFont(gameFont(11));

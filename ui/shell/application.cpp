@@ -113,7 +113,11 @@ bool KlebonyApplication::notify(QObject* receiver, QEvent* event) {
 
 void showFatalError(const QString& text) {
   std::fprintf(stderr, "klebony: %s\n", text.toLocal8Bit().constData());
-  if (QApplication::instance()) QMessageBox::critical(nullptr, QString::fromUtf8(kAppTitle), text);
+  if (!QApplication::instance()) return;
+  // An error's text may quote a file's contents: shown as it is.
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 int runKlebony(int argc, char** argv) {
