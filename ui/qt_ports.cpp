@@ -38,6 +38,15 @@ void QtMessagePort::message(QWidget* parent, const QString& text) {
   box.exec();
 }
 
+bool QtMessagePort::question(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Клебоны"), text, QMessageBox::Yes | QMessageBox::No,
+                  parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> QtFileDialogPort::savePath(QWidget* parent) {
   return runDialog(parent, QFileDialog::AcceptSave, QStringLiteral("Сохранить игру"), lastSave_,
                    QStringLiteral("NewKlebon"));
