@@ -3,6 +3,7 @@
 #include "ui/shell/destroyed_windows.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <cstdint>
@@ -17,11 +18,22 @@ namespace {
 constexpr unsigned char kDestroyNotify = 17;
 constexpr std::size_t kDestroyedWindowOffset = 8;
 
+// Its native window is gone: once hidden, the widget lets it go, and the
+// next showing makes a new one. A game window that shows a message box
+// inside an event handler hides only when the handler has finished.
+void forgetNativeWindow(const QPointer<QWidget>& window) {
+  if (!window) return;
+  if (window->isVisible()) {
+    QTimer::singleShot(100, window, [window] { forgetNativeWindow(window); });
+    return;
+  }
+  if (window->windowHandle()) window->windowHandle()->destroy();
+}
+
 void closeDestroyed(const QPointer<QWidget>& window) {
   if (!window) return;
   window->close();
-  // Its native window is gone: the next showing makes a new one.
-  if (window && !window->isVisible() && window->windowHandle()) window->windowHandle()->destroy();
+  forgetNativeWindow(window);
 }
 
 }  // namespace
