@@ -215,6 +215,9 @@ QLabel* CharacteristicsPanel::addLabel(const QString& name, const QString& text,
                                        const QFont& font) {
   auto* l = new QLabel(text, this);
   l->setObjectName(name);
+  // Names and values come from the world, which a saved file may fill with
+  // anything: shown as they are, never read as markup.
+  l->setTextFormat(Qt::PlainText);
   l->setFont(font);
   l->setGeometry(geometry);
   l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

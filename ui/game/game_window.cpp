@@ -24,6 +24,7 @@
 #include "ui/game/game_commands.h"
 #include "ui/game/help_panel.h"
 #include "ui/game/image_box.h"
+#include "ui/game/save_question.h"
 #include "ui/game/status_lines.h"
 #include "ui/palette.h"
 #include "ui/rest_while_hidden.h"
@@ -318,7 +319,8 @@ void GameWindow::Parts::connectControls() {
 void GameWindow::Parts::save() {
   if (!ports.files) return;
   const std::optional<QString> path = ports.files->savePath(q);
-  if (path) saveGameAs(game, QFile::encodeName(*path).toStdString());
+  if (path && mayReplaceWithSave(ports.messages, q, *path))
+    saveGameAs(game, QFile::encodeName(*path).toStdString());
 }
 
 void GameWindow::Parts::load() {

@@ -27,6 +27,9 @@ constexpr int kCreditsGap = 2;
 QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
   auto* l = new QLabel(parent);
   l->setObjectName(QLatin1String(name));
+  // The lines tell names typed by the player or read from a saved game:
+  // shown as typed, never read as markup.
+  l->setTextFormat(Qt::PlainText);
   l->setGeometry(QRect(QPoint(kLineLeft, top), kLineSize));
   l->setAlignment(Qt::AlignCenter);
   l->setFont(gameFont(kLineFont));
