@@ -128,6 +128,16 @@ bool plausible(const Organism& o, int k, int cellsOwned) {
   return o.tentacleCount == active;
 }
 
+// A game ends within the event that decides it: the player's last cell lost,
+// or no computer organism left. A decided world is never there to be saved,
+// and one loaded would play on for ever with nobody to win or lose.
+bool stillPlayed(const SavedGame& saved) {
+  if (!saved.organisms[kPlayer].alive) return false;
+  for (int k = 0; k < kOpponentCount; ++k)
+    if (saved.organisms[k].alive) return true;
+  return false;
+}
+
 }  // namespace
 
 std::optional<std::string> encodeSave(const World& world) {
@@ -167,6 +177,7 @@ std::optional<SavedGame> decodeSave(std::string_view bytes) {
     if (!plausible(o, k, owned[k])) return std::nullopt;
   }
   if (!r.i32(saved.turn) || saved.turn < 0 || !r.atEnd()) return std::nullopt;
+  if (!stillPlayed(saved)) return std::nullopt;
   return saved;
 }
 

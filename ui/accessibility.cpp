@@ -20,22 +20,28 @@ constexpr const char* kOfferProperty = "klebonyOffer";
 constexpr const char* kDecorationProperty = "klebonyDecoration";
 constexpr const char* kNewsProperty = "klebonyNews";
 
-// A panel caption: plain text, or in the mutation mode a button whose press
-// is the click on it.
-class CaptionAccessible : public QAccessibleWidget {
+// A label whose reading may change while it lives: a caption that is a
+// button with its offer in the mutation mode, the status line that shows its
+// news as a notification (before Qt had announcements), or a plain label.
+// Decided when asked, since Qt may make the interface before the label is
+// marked.
+class SpokenLabelAccessible : public QAccessibleWidget {
  public:
-  explicit CaptionAccessible(QLabel* caption) : QAccessibleWidget(caption, QAccessible::StaticText) {}
+  explicit SpokenLabelAccessible(SpokenLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
 
   QString offer() const { return widget()->property(kOfferProperty).toString(); }
   QAccessible::Role role() const override {
-    return offer().isEmpty() ? QAccessible::StaticText : QAccessible::Button;
+    if (!offer().isEmpty()) return QAccessible::Button;
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    if (widget()->property(kNewsProperty).toBool()) return QAccessible::Notification;
+#endif
+    return QAccessible::StaticText;
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) {
-      const QString o = offer();
-      return o.isEmpty() ? static_cast<QLabel*>(widget())->text() : o;
-    }
-    return QAccessibleWidget::text(t);
+    if (t != QAccessible::Name) return QAccessibleWidget::text(t);
+    if (const QString o = offer(); !o.isEmpty()) return o;
+    if (!widget()->accessibleName().isEmpty()) return widget()->accessibleName();
+    return static_cast<QLabel*>(widget())->text();
   }
   QStringList actionNames() const override {
     return offer().isEmpty() ? QStringList() : QStringList{pressAction()};
@@ -66,29 +72,12 @@ class DecorationAccessible : public QAccessibleWidget {
   }
 };
 
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-// The status line before announcements existed: a notification, which a
-// reader speaks when it is shown.
-class NewsAccessible : public QAccessibleWidget {
- public:
-  explicit NewsAccessible(QLabel* line) : QAccessibleWidget(line, QAccessible::Notification) {}
-  QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return static_cast<QLabel*>(widget())->text();
-    return QAccessibleWidget::text(t);
-  }
-};
-#endif
-
 QAccessibleInterface* gameInterfaces(const QString&, QObject* object) {
   if (auto* board = qobject_cast<BoardView*>(object)) return new BoardAccessible(board);
   auto* widget = qobject_cast<QWidget*>(object);
   if (!widget) return nullptr;
   if (widget->property(kDecorationProperty).toBool()) return new DecorationAccessible(widget);
-  auto* label = qobject_cast<SpokenLabel*>(object);
-  if (label && label->property(kOfferProperty).isValid()) return new CaptionAccessible(label);
-#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-  if (label && label->property(kNewsProperty).toBool()) return new NewsAccessible(label);
-#endif
+  if (auto* label = qobject_cast<SpokenLabel*>(object)) return new SpokenLabelAccessible(label);
   return nullptr;
 }
 

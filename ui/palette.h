@@ -20,6 +20,7 @@ inline const QColor kHelpTitle(255, 0, 0);     // "СПРАВКА"
 inline const QColor kAboutTitle(0, 255, 255);  // on black, in the about box
 inline const QColor kAboutTitleGround(0, 0, 0);
 inline const QColor kLink(0, 0, 160);
+inline const QColor kFog(0, 0, 0);  // the board where the player sees nothing; under every picture
 
 // Fills a widget's background with one colour; the text colour too when
 // given (children without colours of their own inherit both).

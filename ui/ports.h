@@ -18,6 +18,9 @@ class MessagePort {
   virtual ~MessagePort() = default;
   // A modal box titled "Клебоны" with one OK button.
   virtual void message(QWidget* parent, const QString& text) = 0;
+  // A modal question titled "Клебоны" with the buttons Yes and No, No the
+  // default; true when the answer is Yes.
+  virtual bool question(QWidget* parent, const QString& text) = 0;
 };
 
 class FileDialogPort {

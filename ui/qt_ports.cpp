@@ -34,7 +34,17 @@ std::optional<QString> runDialog(QWidget* parent, QFileDialog::AcceptMode mode, 
 
 void QtMessagePort::message(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Клебоны"), text, QMessageBox::Ok, parent);
+  box.setTextFormat(Qt::PlainText);
   box.exec();
+}
+
+bool QtMessagePort::question(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Клебоны"), text, QMessageBox::Yes | QMessageBox::No,
+                  parent);
+  box.setTextFormat(Qt::PlainText);
+  box.setDefaultButton(QMessageBox::No);
+  box.setEscapeButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
 }
 
 std::optional<QString> QtFileDialogPort::savePath(QWidget* parent) {

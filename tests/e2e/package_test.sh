@@ -33,6 +33,8 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for d in libqt6widgets6 libqt6multimedia6 qt6-wayland qt6-translations-l10n fonts-sil-andika fonts-dejavu-core; do
   grep -q "\b$d\b" <<<"$depends" || { echo "Depends lacks $d: $depends"; fail=1; }
 done
+# The about box's links open through xdg-open.
+grep -q "\bxdg-utils\b" <<<"$(dpkg-deb -f "$deb" Recommends)" || { echo "Recommends lacks xdg-utils"; fail=1; }
 
 echo "-- lintian"
 if command -v lintian >/dev/null; then

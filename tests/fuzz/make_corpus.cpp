@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/game.h"
+#include "core/mutation.h"
 #include "core/rules.h"
 #include "persist/savefile.h"
 
@@ -21,6 +22,15 @@ void write(const std::string& folder, const std::string& name, const World& worl
     std::exit(1);
   }
   std::ofstream(folder + "/" + name + ".klb", std::ios::binary) << *bytes;
+}
+
+// Sizes and alive flags after cells changed hands.
+void recount(World& world) {
+  for (auto& o : world.organisms) o.size = 0;
+  for (auto& column : world.board)
+    for (Cell& c : column)
+      if (c.owner < kOrganismCount) ++world.organisms[c.owner].size;
+  for (auto& o : world.organisms) o.alive = o.size > 0;
 }
 
 Game played(uint64_t seed, const std::string& name, int turns) {
@@ -63,23 +73,24 @@ int main(int argc, char** argv) {
   p.mutated = p.captured = true;
   write(folder, "rich", rich.world);
 
-  Game defeated = played(6, "Проигравший", 10);
-  for (auto& column : defeated.world.board)
+  // Games one step from their end (a decided one is no saved game): the
+  // player down to its last cell, and one computer organism left.
+  Game cornered = played(6, "Проигравший", 10);
+  bool kept = false;
+  for (auto& column : cornered.world.board)
     for (Cell& c : column)
-      if (c.owner == kPlayer) c.owner = 0;
-  for (auto& o : defeated.world.organisms) o.size = 0;
-  for (auto& column : defeated.world.board)
-    for (Cell& c : column)
-      if (c.owner < kOrganismCount) ++defeated.world.organisms[c.owner].size;
-  for (auto& o : defeated.world.organisms) o.alive = o.size > 0;
-  write(folder, "player-defeated", defeated.world);
+      if (c.owner == kPlayer) {
+        if (kept) c.owner = 0;
+        kept = true;
+      }
+  recount(cornered.world);
+  write(folder, "player-last-cell", cornered.world);
 
-  Game won = played(7, "Победитель", 10);
-  for (auto& column : won.world.board)
+  Game winning = played(7, "Победитель", 10);
+  for (auto& column : winning.world.board)
     for (Cell& c : column)
-      if (c.owner < kOpponentCount) c.owner = kFree;
-  for (int k = 0; k < kOpponentCount; ++k)
-    won.world.organisms[k].size = 0, won.world.organisms[k].alive = false;
-  write(folder, "opponents-gone", won.world);
+      if (c.owner > 0 && c.owner < kOpponentCount) c.owner = kFree;
+  recount(winning.world);
+  write(folder, "one-opponent-left", winning.world);
   return 0;
 }

@@ -27,11 +27,17 @@ class SoundLog : public SoundPort {
   std::vector<Sound> played;
 };
 
-// Confirms every box at once and keeps its text.
+// Confirms every box at once and keeps its text; answers questions as told.
 class ConfirmedMessages : public MessagePort {
  public:
   void message(QWidget*, const QString& text) override { texts << text; }
+  bool question(QWidget*, const QString& text) override {
+    questions << text;
+    return answerYes;
+  }
   QStringList texts;
+  QStringList questions;
+  bool answerYes = false;
 };
 
 // Answers the dialogs with a prepared path, or cancels them.

@@ -295,6 +295,25 @@ class GameWindowFlowTest : public QObject {
     QVERIFY(!rig.window->isVisible());
   }
 
+  void everyCommandsKeyInEitherLayoutTriggersItsOwnActionOnly() {
+    Rig table;
+    const std::vector<GameCommand>& commands = table.window->commands();
+    for (const GameCommand& c : commands)
+      for (const int key : {c.key, c.russianKey}) {
+        if (!key) continue;
+        Rig rig;
+        rig.open();
+        std::vector<std::unique_ptr<QSignalSpy>> spies;
+        for (const GameCommand& each : commands)
+          spies.push_back(std::make_unique<QSignalSpy>(
+              rig.part<QAction>((std::string(each.name) + "Action").c_str()), &QAction::triggered));
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(rig.window.get(), &press);
+        for (std::size_t i = 0; i < commands.size(); ++i)
+          QCOMPARE(spies[i]->count(), &commands[i] == &c ? 1 : 0);
+      }
+  }
+
   void theMenuTurnItemEndsTheTurnLikeTheButton() {
     Rig rig;
     rig.open();

@@ -9,6 +9,7 @@
 #include "core/animation.h"
 #include "core/random.h"
 #include "core/world.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -106,7 +107,7 @@ void drawCells(World& world, Random& random, const QImage& cellSheet, QImage& bo
   // through the cache instead of hopping 12 rows for every cell; each pixel
   // is written once. A cell that does not sit in its usual square (never in
   // a game) is drawn the long way afterwards. The pixels are the same.
-  if (board.width() != kBoardPixels || board.height() != kBoardPixels) board.fill(Qt::black);
+  if (board.width() != kBoardPixels || board.height() != kBoardPixels) board.fill(palette::kFog);
   const int rows = std::min(board.height(), kBoardPixels);
   const int columns = std::min(board.width(), kBoardPixels) / kCellPixels;
   std::vector<const Cell*> unusual;

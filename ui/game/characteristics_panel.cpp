@@ -199,7 +199,6 @@ void CharacteristicsPanel::addAminoAcidBox() {
   mutationButton_->setObjectName(QStringLiteral("mutationButton"));
   mutationButton_->setGeometry(kMutationButton);
   mutationButton_->setFont(gameFont(kCaptionFont));
-  connect(mutationButton_, &QPushButton::clicked, this, &CharacteristicsPanel::mutationButtonClicked);
 }
 
 void CharacteristicsPanel::addLegend(const std::vector<LegendLine>& legend) {
@@ -221,6 +220,9 @@ QLabel* CharacteristicsPanel::addLabel(const QString& name, const QString& text,
                                        const QFont& font) {
   auto* l = new SpokenLabel(text, this);
   l->setObjectName(name);
+  // Names and values come from the world, which a saved file may fill with
+  // anything: shown as they are, never read as markup.
+  l->setTextFormat(Qt::PlainText);
   l->setFont(font);
   l->setGeometry(geometry);
   l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);

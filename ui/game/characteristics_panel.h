@@ -40,7 +40,6 @@ class CharacteristicsPanel : public QFrame {
  signals:
   void itemHovered(klebony::PanelItem item);
   void itemClicked(klebony::PanelItem item);
-  void mutationButtonClicked();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -2,9 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game/game_commands.h"
 
+#include <QAbstractButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <algorithm>
+#include <cstring>
 
 namespace klebony {
 
@@ -24,23 +26,59 @@ constexpr MenuInfo kMenus[] = {
 
 }  // namespace
 
-std::vector<QAction*> addCommandMenus(QMenuBar* bar, const std::vector<GameCommand>& commands) {
+void CommandActions::addMenus(QMenuBar* bar) {
   const Assets& assets = Assets::get();
-  std::vector<QAction*> actions(commands.size(), nullptr);
+  actions_.assign(commands_.size(), nullptr);
   for (const MenuInfo& info : kMenus) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(info.title));
     menu->setObjectName(QLatin1String(info.name));
-    for (std::size_t i = 0; i < commands.size(); ++i) {
-      const GameCommand& c = commands[i];
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+      const GameCommand& c = commands_[i];
       if (c.menu != info.id) continue;
       if (c.separatorAbove) menu->addSeparator();
       QAction* a = menu->addAction(c.icon ? assets.*c.icon : QIcon(), QString::fromUtf8(c.text));
       a->setObjectName(QLatin1String(c.name) + QStringLiteral("Action"));
-      QObject::connect(a, &QAction::triggered, a, c.run);
-      actions[i] = a;
+      a->setCheckable(static_cast<bool>(c.checked));
+      QObject::connect(a, &QAction::triggered, a, [this, i] {
+        commands_[i].run();
+        updateStates();
+      });
+      actions_[i] = a;
     }
   }
-  return actions;
+  updateStates();
+}
+
+QAction* CommandActions::action(const char* name) const {
+  for (std::size_t i = 0; i < commands_.size(); ++i)
+    if (std::strcmp(commands_[i].name, name) == 0) return actions_[i];
+  return nullptr;
+}
+
+QAction* CommandActions::actionOfKey(int key) const {
+  const GameCommand* c = commandOfKey(commands_, key);
+  return c ? actions_[c - commands_.data()] : nullptr;
+}
+
+void CommandActions::bindButton(QAbstractButton* button, const char* name) {
+  QAction* a = action(name);
+  QObject::connect(button, &QAbstractButton::clicked, a, [a] { a->trigger(); });
+  QObject::connect(a, &QAction::changed, button, [a, button] { button->setEnabled(a->isEnabled()); });
+  button->setEnabled(a->isEnabled());
+  buttons_.push_back(button);
+}
+
+bool CommandActions::isBound(const QWidget* widget) const {
+  return std::find(buttons_.begin(), buttons_.end(), widget) != buttons_.end();
+}
+
+void CommandActions::updateStates() {
+  for (std::size_t i = 0; i < actions_.size(); ++i) {
+    const GameCommand& c = commands_[i];
+    if (!actions_[i]) continue;
+    actions_[i]->setEnabled(!c.enabled || c.enabled());
+    if (c.checked) actions_[i]->setChecked(c.checked());
+  }
 }
 
 const GameCommand* commandOfKey(const std::vector<GameCommand>& commands, int key) {

@@ -27,6 +27,7 @@
 #include "ui/game/game_keys.h"
 #include "ui/game/help_panel.h"
 #include "ui/game/image_box.h"
+#include "ui/game/save_question.h"
 #include "ui/game/status_lines.h"
 #include "ui/palette.h"
 #include "ui/rest_while_hidden.h"
@@ -35,6 +36,33 @@
 namespace klebony {
 
 namespace {
+
+// ---- The window's layout, in client pixels
+constexpr QSize kClientSize(792, 502);  // below the menu bar
+constexpr int kCreditsTop = 483;        // the credits bar below the sunken client frame
+constexpr QRect kClientFrame(0, 0, kClientSize.width(), kCreditsTop);
+// In the client frame: the board's sunken frame on the left, the status lines
+// and the turn button below it, the title and the panel on the right.
+constexpr QRect kBoardFrame(4, 4, 448, 448);
+constexpr int kBoardFrameLine = 2;
+constexpr QPoint kBoardInFrame(6, 6);
+constexpr QPoint kHelpInBoardFrame(48, 20);
+constexpr QPoint kStatusLines(4, 452);
+constexpr QRect kTurnButton(456, 456, 109, 19);
+constexpr int kTurnButtonFont = 13;
+constexpr QRect kTitlePanel(452, 4, 337, 44);
+constexpr QPoint kPanel(451, 48);
+// In the title panel: "К Л Е Б О Н Ы" between two hearts.
+constexpr QRect kTitleCaption(1, 1, 335, 42);
+constexpr int kTitleFont = 24;
+constexpr int kHeartPixels = 32;
+constexpr QPoint kLeftHeart(16, 4);
+constexpr QPoint kRightHeart(285, 4);
+
+// ---- Its timers
+constexpr int kBoardStepMs = 40;
+constexpr int kUpperStatusMs = 4500;
+constexpr int kLowerStatusMs = 3000;
 
 QFrame* panelFrame(QWidget* parent, const char* name, const QRect& geometry, QFrame::Shadow shadow) {
   auto* f = new QFrame(parent);
@@ -73,8 +101,7 @@ struct GameWindow::Parts : Outcomes {
   ImageBox* leftHeart = nullptr;
   CharacteristicsPanel* panel = nullptr;
   CreditsBar* creditsBar = nullptr;
-  std::vector<GameCommand> commands;
-  std::vector<QAction*> actions;  // one per command, in the same order
+  std::unique_ptr<CommandActions> commands;
 
   QTimer* boardTimer = nullptr;
   QTimer* upperStatusTimer = nullptr;
@@ -151,7 +178,7 @@ struct GameWindow::Parts : Outcomes {
   void controlsChanged() override {
     const WindowState& w = game.window;
     turnButton->setText(QString::fromStdString(w.turnButtonCaption));
-    turnButton->setEnabled(w.turnButtonEnabled);
+    commands->updateStates();
     panel->setMutationButtonCaption(QString::fromStdString(w.mutationButtonCaption));
     helpPanel->setVisible(w.helpVisible);
     showMutationChoice(panel, game);
@@ -170,38 +197,39 @@ struct GameWindow::Parts : Outcomes {
 void GameWindow::Parts::build() {
   auto* client = new QWidget(q);
   client->setObjectName(QStringLiteral("clientArea"));
-  client->setFixedSize(792, 502);
+  client->setFixedSize(kClientSize);
   q->setCentralWidget(client);
 
-  clientFrame = panelFrame(client, "clientFrame", QRect(0, 0, 792, 483), QFrame::Sunken);
+  clientFrame = panelFrame(client, "clientFrame", kClientFrame, QFrame::Sunken);
   creditsBar = new CreditsBar(client);
-  creditsBar->move(0, 483);
+  creditsBar->move(0, kCreditsTop);
 
-  commands = commandTable();
+  commands = std::make_unique<CommandActions>(commandTable());
   buildBoardSide();
   buildRightSide();
 
   boardTimer = new QTimer(q);
   boardTimer->setObjectName(QStringLiteral("boardTimer"));
-  boardTimer->setInterval(40);
+  boardTimer->setInterval(kBoardStepMs);
   upperStatusTimer = new QTimer(q);
   upperStatusTimer->setObjectName(QStringLiteral("upperStatusTimer"));
-  upperStatusTimer->setInterval(4500);
+  upperStatusTimer->setInterval(kUpperStatusMs);
   upperStatusTimer->setSingleShot(true);
   lowerStatusTimer = new QTimer(q);
   lowerStatusTimer->setObjectName(QStringLiteral("lowerStatusTimer"));
-  lowerStatusTimer->setInterval(3000);
+  lowerStatusTimer->setInterval(kLowerStatusMs);
   lowerStatusTimer->setSingleShot(true);
   // The board rests while the window is out of sight; the status lines'
   // timers belong to the game and go on.
   new RestWhileHidden(q, {boardTimer});
 
-  actions = addCommandMenus(q->menuBar(), commands);
+  commands->addMenus(q->menuBar());
   connectControls();
   addPlayWithoutMouse();
 }
 
-// Every command of the window, in the menus' order.
+// Every command of the window, in the menus' order. The turn button, the
+// mutation button and the help's close button trigger their rows too.
 std::vector<GameCommand> GameWindow::Parts::commandTable() {
   auto rule = [this](void (*f)(Game&)) { return [this, f] { handle([this, f] { f(game); }); }; };
   // clang-format off
@@ -221,7 +249,7 @@ std::vector<GameCommand> GameWindow::Parts::commandTable() {
        .run = rule(toggleMutationMode)},
       {.name = "endTurn", .menu = MenuId::Commands, .text = "Ход", .separatorAbove = true,
        .key = Qt::Key_H, .russianKey = U'Р', .legend = "H  -  ход", .legendLine = 5,
-       .run = rule(endTurn)},
+       .run = rule(endTurn), .enabled = [this] { return game.window.turnButtonEnabled; }},
       {.name = "help", .menu = MenuId::Help, .text = "Справка", .icon = &Assets::iconHelp,
        .key = Qt::Key_F1, .legend = "F1  -  справка", .legendLine = 3,
        .run = rule(toggleHelp)},
@@ -233,43 +261,43 @@ std::vector<GameCommand> GameWindow::Parts::commandTable() {
 
 void GameWindow::Parts::buildBoardSide() {
   const Assets& assets = Assets::get();
-  boardFrame = panelFrame(clientFrame, "boardFrame", QRect(4, 4, 448, 448), QFrame::Sunken);
-  boardFrame->setLineWidth(2);
+  boardFrame = panelFrame(clientFrame, "boardFrame", kBoardFrame, QFrame::Sunken);
+  boardFrame->setLineWidth(kBoardFrameLine);
 
   boardView = new BoardView(game, boardFrame);
   boardView->setObjectName(QStringLiteral("boardView"));
-  boardView->move(6, 6);
+  boardView->move(kBoardInFrame);
   boardView->setMouseTracking(true);
   boardView->setCursor(assets.boardCursor);
 
   helpPanel = new HelpPanel(boardFrame);
-  helpPanel->move(48, 20);
+  helpPanel->move(kHelpInBoardFrame);
   helpPanel->hide();
 
   statusLines = new StatusLines(clientFrame);
-  statusLines->move(4, 452);
+  statusLines->move(kStatusLines);
 
   turnButton = new QPushButton(QString::fromStdString(game.window.turnButtonCaption), clientFrame);
   turnButton->setObjectName(QStringLiteral("turnButton"));
-  turnButton->setGeometry(456, 456, 109, 19);
-  turnButton->setFont(gameFont(13, true));
+  turnButton->setGeometry(kTurnButton);
+  turnButton->setFont(gameFont(kTurnButtonFont, true));
   turnButton->setCursor(assets.buttonCursor);
 }
 
 void GameWindow::Parts::buildRightSide() {
   const Assets& assets = Assets::get();
-  titlePanel = panelFrame(clientFrame, "titlePanel", QRect(452, 4, 337, 44), QFrame::Raised);
-  titleLabel(titlePanel, "titleCaption", QStringLiteral("К Л Е Б О Н Ы"), 24, palette::kGameTitle,
-             QRect(1, 1, 335, 42));
-  leftHeart = new ImageBox(QSize(32, 32), titlePanel);
+  titlePanel = panelFrame(clientFrame, "titlePanel", kTitlePanel, QFrame::Raised);
+  titleLabel(titlePanel, "titleCaption", QStringLiteral("К Л Е Б О Н Ы"), kTitleFont, palette::kGameTitle,
+             kTitleCaption);
+  leftHeart = new ImageBox(QSize(kHeartPixels, kHeartPixels), titlePanel);
   leftHeart->setObjectName(QStringLiteral("leftHeart"));
-  leftHeart->move(16, 4);
-  rightHeart = new ImageBox(QSize(32, 32), titlePanel);
+  leftHeart->move(kLeftHeart);
+  rightHeart = new ImageBox(QSize(kHeartPixels, kHeartPixels), titlePanel);
   rightHeart->setObjectName(QStringLiteral("rightHeart"));
-  rightHeart->move(285, 4);
+  rightHeart->move(kRightHeart);
 
-  panel = new CharacteristicsPanel(legendLines(commands), clientFrame);
-  panel->move(451, 48);
+  panel = new CharacteristicsPanel(legendLines(commands->commands()), clientFrame);
+  panel->move(kPanel);
   panel->mutationButton()->setCursor(assets.buttonCursor);
 }
 
@@ -287,11 +315,10 @@ void GameWindow::Parts::connectControls() {
     if (const auto cell = cellAtPixel(px, py)) handle([&] { reachForCell(game, cell->x, cell->y); });
   });
 
-  QObject::connect(turnButton, &QPushButton::clicked, q, [this] { handle([this] { endTurn(game); }); });
-  QObject::connect(panel, &CharacteristicsPanel::mutationButtonClicked, q,
-                   [this] { handle([this] { toggleMutationMode(game); }); });
-  QObject::connect(helpPanel->closeButton(), &QPushButton::clicked, q,
-                   [this] { handle([this] { closeHelp(game); }); });
+  // The close button is seen only while the help is: there it closes it.
+  commands->bindButton(turnButton, "endTurn");
+  commands->bindButton(panel->mutationButton(), "mutation");
+  commands->bindButton(helpPanel->closeButton(), "help");
   QObject::connect(panel, &CharacteristicsPanel::itemHovered, q,
                    [this](PanelItem item) { handle([&] { hoverPanelItem(game, item); }); });
   QObject::connect(panel, &CharacteristicsPanel::itemClicked, q,
@@ -316,7 +343,8 @@ void GameWindow::Parts::addPlayWithoutMouse() {
 void GameWindow::Parts::save() {
   if (!ports.files) return;
   const std::optional<QString> path = ports.files->savePath(q);
-  if (path) saveGameAs(game, QFile::encodeName(*path).toStdString());
+  if (path && mayReplaceWithSave(ports.messages, q, *path))
+    saveGameAs(game, QFile::encodeName(*path).toStdString());
 }
 
 void GameWindow::Parts::load() {
@@ -333,17 +361,17 @@ GameWindow::GameWindow(Game& game, const Ports& ports, QWidget* parent)
                  Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   setWindowIcon(Assets::get().appIcon);
   d->build();
-  // The client area stays 792 x 502 below the menu bar.
+  // The client area keeps its size below the menu bar.
   layout()->setSizeConstraint(QLayout::SetFixedSize);
 
   // The off-screen pictures, the marker and the heart.
   const Assets& assets = Assets::get();
   d->boardImage = QImage(kBoardPixels, kBoardPixels, QImage::Format_RGB32);
-  d->boardImage.fill(Qt::black);
-  d->heartImage = QImage(32, 32, QImage::Format_RGB32);
+  d->boardImage.fill(palette::kFog);
+  d->heartImage = QImage(kHeartPixels, kHeartPixels, QImage::Format_RGB32);
   d->heartImage.fill(palette::kPanelGrey);
   d->hoverMarker.sprites = cutFrames(assets.markerSheet, kMarkerFrames, kCellPixels, kCellPixels);
-  d->heart.sprites = cutFrames(assets.heartSheet, kHeartFrames, 32, 32);
+  d->heart.sprites = cutFrames(assets.heartSheet, kHeartFrames, kHeartPixels, kHeartPixels);
   d->boardView->present(d->boardImage);
   d->rightHeart->present(d->heartImage);
   d->leftHeart->present(d->heartImage);
@@ -354,6 +382,8 @@ GameWindow::GameWindow(Game& game, const Ports& ports, QWidget* parent)
   d->showLines();
   game.outcomes = d.get();
 }
+
+const std::vector<GameCommand>& GameWindow::commands() const { return d->commands->commands(); }
 
 GameWindow::~GameWindow() {
   // The game outlives its window in tests: leave it with outcomes that go nowhere.
@@ -399,15 +429,14 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
   // keeps its keys, and combinations with Ctrl or Alt pass. A key is matched
   // by the key, so it works in either case and in the Russian layout too.
   QWidget* focus = focusWidget();
-  const bool ours = !focus || focus == this || focus == d->boardView || focus == d->turnButton ||
-                    focus == d->panel->mutationButton() || focus == d->helpPanel->closeButton();
+  const bool ours = !focus || focus == this || focus == d->boardView || d->commands->isBound(focus);
   const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  const GameCommand* command = ours && plain ? commandOfKey(d->commands, event->key()) : nullptr;
-  if (!command) {
+  QAction* action = ours && plain ? d->commands->actionOfKey(event->key()) : nullptr;
+  if (!action) {
     QMainWindow::keyPressEvent(event);
     return;
   }
-  d->actions[command - d->commands.data()]->trigger();
+  action->trigger();
   event->accept();
 }
 

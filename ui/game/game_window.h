@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/game.h"
+#include "ui/game/game_commands.h"
 #include "ui/ports.h"
 
 namespace klebony {
@@ -24,6 +25,9 @@ class GameWindow : public QMainWindow {
 
   // One 40 ms drawing step (the board, the marker, the hearts).
   void drawingStep();
+
+  // The commands' table, in the menus' order; each is the QAction "<name>Action".
+  const std::vector<GameCommand>& commands() const;
 
  signals:
   void quitRequested();   // "Выход" or Esc: the application ends

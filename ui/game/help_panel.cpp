@@ -12,6 +12,19 @@
 
 namespace klebony {
 
+namespace {
+
+// ---- The help panel's layout: the title, the text and the close button
+// down a raised panel
+constexpr QSize kPanelSize(345, 401);
+constexpr QRect kTitle(8, 6, 329, 26);
+constexpr int kTitleFont = 19;
+constexpr QRect kText(8, 36, 329, 328);
+constexpr int kTextFont = 12;
+constexpr QRect kCloseButton(135, 372, 75, 19);
+
+}  // namespace
+
 HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("helpPanel"));
   setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -21,16 +34,15 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
   pal.setColor(QPalette::Base, palette::kPanelGrey);
   pal.setColor(QPalette::Text, palette::kText);
   setPalette(pal);
-  setFixedSize(345, 401);
+  setFixedSize(kPanelSize);
 
-  title_ =
-      titleLabel(this, "helpTitle", QStringLiteral("СПРАВКА"), 19, palette::kHelpTitle, QRect(8, 6, 329, 26));
+  title_ = titleLabel(this, "helpTitle", QStringLiteral("СПРАВКА"), kTitleFont, palette::kHelpTitle, kTitle);
 
   text_ = new QPlainTextEdit(this);
   text_->setObjectName(QStringLiteral("helpText"));
-  text_->setGeometry(8, 36, 329, 328);
+  text_->setGeometry(kText);
   text_->setReadOnly(true);
-  text_->setFont(gameFont(12));
+  text_->setFont(gameFont(kTextFont));
   text_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   text_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   text_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
@@ -40,8 +52,8 @@ HelpPanel::HelpPanel(QWidget* parent) : QFrame(parent) {
 
   close_ = new QPushButton(QStringLiteral("Закрыть"), this);
   close_->setObjectName(QStringLiteral("closeHelpButton"));
-  close_->setFont(gameFont(12));
-  close_->setGeometry(135, 372, 75, 19);
+  close_->setFont(gameFont(kTextFont));
+  close_->setGeometry(kCloseButton);
 }
 
 }  // namespace klebony

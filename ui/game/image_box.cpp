@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "ui/game/board_draw.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -62,7 +63,7 @@ void ImageBox::present(const QImage& picture, const std::vector<QRect>& changed)
 void ImageBox::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   if (shown_.isNull()) {
-    painter.fillRect(rect(), Qt::black);
+    painter.fillRect(rect(), palette::kFog);
     return;
   }
   // Only the parts asked for: the rest of the screen already shows them.

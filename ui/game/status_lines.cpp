@@ -12,12 +12,28 @@ namespace klebony {
 
 namespace {
 
+// ---- The status lines' layout: two lines of text inside a sunken frame
+constexpr QSize kStatusSize(448, 28);
+constexpr int kLineLeft = 1;
+constexpr QSize kLineSize(445, 13);
+constexpr int kUpperLineTop = 1;
+constexpr int kLowerLineTop = kUpperLineTop + kLineSize.height();
+constexpr int kLineFont = 11;
+
+// ---- The credits bar: sunken parts side by side, a gap between them
+constexpr QSize kCreditsSize(792, 19);
+constexpr int kCreditsPartTop = 2;
+constexpr int kCreditsGap = 2;
+
 QLabel* line(QWidget* parent, const char* name, const QColor& colour, int top) {
   auto* l = new SpokenLabel(parent);
   l->setObjectName(QLatin1String(name));
-  l->setGeometry(1, top, 445, 13);
+  // The lines tell names typed by the player or read from a saved game:
+  // shown as typed, never read as markup.
+  l->setTextFormat(Qt::PlainText);
+  l->setGeometry(QRect(QPoint(kLineLeft, top), kLineSize));
   l->setAlignment(Qt::AlignCenter);
-  l->setFont(gameFont(11));
+  l->setFont(gameFont(kLineFont));
   palette::fill(l, palette::kStatusPaper, colour);
   return l;
 }
@@ -28,9 +44,9 @@ StatusLines::StatusLines(QWidget* parent) : QFrame(parent) {
   setObjectName(QStringLiteral("statusLines"));
   setFrameStyle(QFrame::Panel | QFrame::Sunken);
   palette::fill(this, palette::kStatusPaper);
-  setFixedSize(448, 28);
-  upper_ = line(this, "upperStatusLine", palette::kNewsText, 1);
-  lower_ = line(this, "lowerStatusLine", palette::kText, 14);
+  setFixedSize(kStatusSize);
+  upper_ = line(this, "upperStatusLine", palette::kNewsText, kUpperLineTop);
+  lower_ = line(this, "lowerStatusLine", palette::kText, kLowerLineTop);
   markNews(upper_);
 }
 
@@ -45,7 +61,7 @@ void StatusLines::setLines(const QString& upper, const QString& lower) {
 
 CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("creditsBar"));
-  setFixedSize(792, 19);
+  setFixedSize(kCreditsSize);
   palette::fill(this, palette::kPanelGrey);
   struct Part {
     int width;
@@ -62,8 +78,7 @@ CreditsBar::CreditsBar(QWidget* parent) : QWidget(parent) {
     l->setObjectName(QStringLiteral("creditsPart%1").arg(index++));
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     l->setAlignment(Qt::AlignCenter);
-    // Sunken panels with a 2-pixel gap between them.
-    l->setGeometry(left, 2, part.width - 2, 17);
+    l->setGeometry(left, kCreditsPartTop, part.width - kCreditsGap, kCreditsSize.height() - kCreditsPartTop);
     left += part.width;
   }
 }

@@ -24,12 +24,26 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 
 namespace {
 
+// ---- The about box's layout: the title, the credits and two links down a
+// sunken panel
+constexpr QSize kBoxSize(283, 226);
+constexpr QRect kTitle(3, 2, 277, 24);
+constexpr int kTitleFont = 16;
+constexpr QRect kCredits(2, 28, 277, 153);
+constexpr int kCreditsPixelSize = 11;
+constexpr int kCreditsMargin = 3;
+constexpr int kLinkLeft = 4;
+constexpr QSize kLinkSize(272, 16);
+constexpr int kLinkFont = 12;
+constexpr int kWebLinkTop = 185;
+constexpr int kMailLinkTop = 201;
+
 QLabel* aboutTitle(QWidget* box) {
   auto* title = new QLabel(QStringLiteral("К Л Е Б О Н Ы"), box);
   title->setObjectName(QStringLiteral("aboutTitle"));
-  title->setGeometry(3, 2, 277, 24);
+  title->setGeometry(kTitle);
   title->setAlignment(Qt::AlignCenter);
-  title->setFont(gameFont(16, true));
+  title->setFont(gameFont(kTitleFont, true));
   palette::fill(title, palette::kAboutTitleGround, palette::kAboutTitle);
   return title;
 }
@@ -37,16 +51,16 @@ QLabel* aboutTitle(QWidget* box) {
 QPlainTextEdit* creditsText(QWidget* box) {
   auto* credits = new QPlainTextEdit(box);
   credits->setObjectName(QStringLiteral("creditsText"));
-  credits->setGeometry(2, 28, 277, 153);
+  credits->setGeometry(kCredits);
   credits->setReadOnly(true);
   // A screen reader names the text by what it is; its lines follow.
   credits->setAccessibleName(QStringLiteral("Об игре"));
   // The desktop's plain face, small: the game face's tall lines would hide
   // the date below a scroll bar.
   QFont font = QApplication::font();
-  font.setPixelSize(11);
+  font.setPixelSize(kCreditsPixelSize);
   credits->setFont(font);
-  credits->document()->setDocumentMargin(3);
+  credits->document()->setDocumentMargin(kCreditsMargin);
   QPalette colours = credits->palette();
   colours.setColor(QPalette::Base, palette::kPanelGrey);
   colours.setColor(QPalette::Text, palette::kText);
@@ -69,10 +83,10 @@ QPlainTextEdit* creditsText(QWidget* box) {
 ClickLabel* link(QWidget* box, const char* name, const QString& text, int y) {
   auto* label = new ClickLabel(text, box);
   label->setObjectName(QLatin1String(name));
-  label->setGeometry(4, y, 272, 16);
+  label->setGeometry(QRect(QPoint(kLinkLeft, y), kLinkSize));
   label->setAlignment(Qt::AlignCenter);
   label->setCursor(Qt::PointingHandCursor);
-  label->setFont(gameFont(12, true));
+  label->setFont(gameFont(kLinkFont, true));
   QPalette p = label->palette();
   p.setColor(QPalette::WindowText, palette::kLink);
   label->setPalette(p);
@@ -83,7 +97,7 @@ ClickLabel* link(QWidget* box, const char* name, const QString& text, int y) {
 
 AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), desktop_(desktop) {
   setWindowTitle(QStringLiteral("О Программе"));
-  setFixedSize(283, 226);
+  setFixedSize(kBoxSize);
   setModal(true);
   keepOnScreen(this);
 
@@ -93,8 +107,8 @@ AboutBox::AboutBox(DesktopPort& desktop, QWidget* parent) : QDialog(parent), des
 
   title = aboutTitle(this);
   credits = creditsText(this);
-  webLink = link(this, "webLink", kWebAddress, 185);
-  mailLink = link(this, "mailLink", QStringLiteral("Написать письмо >>>"), 201);
+  webLink = link(this, "webLink", kWebAddress, kWebLinkTop);
+  mailLink = link(this, "mailLink", QStringLiteral("Написать письмо >>>"), kMailLinkTop);
   connect(webLink, &ClickLabel::clicked, this, &AboutBox::openWebPage);
   connect(mailLink, &ClickLabel::clicked, this, &AboutBox::writeMail);
 }

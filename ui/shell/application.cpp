@@ -16,7 +16,9 @@
 #include "ui/game/game_window.h"
 #include "ui/qt_ports.h"
 #include "ui/shell/about_box.h"
+#include "ui/shell/action_pipe.h"
 #include "ui/shell/desktop.h"
+#include "ui/shell/destroyed_windows.h"
 #include "ui/shell/name_dialog.h"
 #include "ui/shell/sound.h"
 #include "ui/shell/start_screen.h"
@@ -113,7 +115,11 @@ bool KlebonyApplication::notify(QObject* receiver, QEvent* event) {
 
 void showFatalError(const QString& text) {
   std::fprintf(stderr, "klebony: %s\n", text.toLocal8Bit().constData());
-  if (QApplication::instance()) QMessageBox::critical(nullptr, QString::fromUtf8(kAppTitle), text);
+  if (!QApplication::instance()) return;
+  // An error's text may quote a file's contents: shown as it is.
+  QMessageBox box(QMessageBox::Critical, QString::fromUtf8(kAppTitle), text, QMessageBox::Ok);
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 int runKlebony(int argc, char** argv) {
@@ -125,11 +131,14 @@ int runKlebony(int argc, char** argv) {
     // not closed, while a game is played.
     QApplication::setQuitOnLastWindowClosed(false);
     const RussianTranslation russian;
+    DestroyedWindowWatcher destroyedWindows;
+    app.installNativeEventFilter(&destroyedWindows);
     const Assets& assets = Assets::get();
     QApplication::setWindowIcon(assets.appIcon);
     installAccessibility();
 
     Shell shell(assets);
+    listenForActionNames(&app);
     shell.start();
     return app.exec();
   } catch (const std::exception& e) {

@@ -3,10 +3,17 @@
 #include "ui/shell/desktop.h"
 
 #include <QDesktopServices>
+#include <QStandardPaths>
 #include <QUrl>
 
 namespace klebony {
 
-void QtDesktopPort::openUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void QtDesktopPort::openUrl(const QString& url) {
+  // Qt hands links to xdg-open, and without it only complains on standard
+  // error; the package recommends xdg-utils, and a desktop without it keeps
+  // the about box quiet.
+  if (QStandardPaths::findExecutable(QStringLiteral("xdg-open")).isEmpty()) return;
+  QDesktopServices::openUrl(QUrl(url));
+}
 
 }  // namespace klebony

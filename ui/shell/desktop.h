@@ -8,7 +8,8 @@ namespace klebony {
 
 class QtDesktopPort : public DesktopPort {
  public:
-  // A link the desktop cannot open is not reported.
+  // A link the desktop cannot open is not reported, nor is a desktop
+  // without xdg-open.
   void openUrl(const QString& url) override;
 };
 

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "core/animation.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -20,7 +21,7 @@ MenuBackground::MenuBackground(const QImage& organismSheet, const QImage& twinkl
                                const QImage& tissueTexture)
     : organismSheet_(organismSheet), twinkleSheet_(twinkleSheet), tissueTexture_(tissueTexture) {
   menuImage_ = QImage(kMenuImageWidth, kMenuImageHeight, QImage::Format_RGB32);
-  menuImage_.fill(Qt::black);
+  menuImage_.fill(palette::kFog);
 }
 
 namespace {
@@ -37,7 +38,7 @@ void startSprite(AnimatedSprite& s, Game& game, int frames, int periodRange) {
 }  // namespace
 
 void MenuBackground::setup(Game& game) {
-  menuImage_.fill(Qt::black);
+  menuImage_.fill(palette::kFog);
   shown_.clear();
   menuOrganisms_.assign(kMenuOrganismCount, {});
   for (AnimatedSprite& s : menuOrganisms_) {

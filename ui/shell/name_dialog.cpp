@@ -11,6 +11,15 @@
 
 namespace klebony {
 
+namespace {
+
+// ---- The name dialog's layout: the name above its button
+constexpr QSize kDialogSize(216, 64);
+constexpr QRect kNameEdit(28, 4, 161, 24);
+constexpr QRect kOkButton(76, 36, 75, 20);
+
+}  // namespace
+
 QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const {
   const QList<uint> chars = input.toUcs4();
   if (chars.size() > kNameMaxLength) return Invalid;
@@ -21,7 +30,7 @@ QValidator::State NameValidator::validate(QString& input, int& /*pos*/) const {
 
 NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(game) {
   setWindowTitle(QStringLiteral("Введите свое имя:"));
-  setFixedSize(216, 64);
+  setFixedSize(kDialogSize);
   setModal(true);
   keepOnScreen(this);
 
@@ -29,7 +38,7 @@ NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(gam
   nameEdit->setObjectName(QStringLiteral("nameEdit"));
   // The dialog's question is its title; a screen reader gives it to the field too.
   nameEdit->setAccessibleName(windowTitle());
-  nameEdit->setGeometry(28, 4, 161, 24);
+  nameEdit->setGeometry(kNameEdit);
   // Every allowed character is one UTF-16 unit, so this limit counts characters.
   nameEdit->setMaxLength(kNameMaxLength);
   nameEdit->setValidator(new NameValidator(nameEdit));
@@ -39,7 +48,7 @@ NameDialog::NameDialog(Game& game, QWidget* parent) : QDialog(parent), game_(gam
 
   okButton = new QPushButton(QStringLiteral("Ок!"), this);
   okButton->setObjectName(QStringLiteral("okButton"));
-  okButton->setGeometry(76, 36, 75, 20);
+  okButton->setGeometry(kOkButton);
   okButton->setDefault(true);
   connect(okButton, &QPushButton::clicked, this, &NameDialog::confirm);
 }

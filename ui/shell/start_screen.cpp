@@ -22,7 +22,16 @@ namespace klebony {
 
 namespace {
 constexpr int kTimerInterval = 30;
-}
+
+// ---- The start screen's layout: three buttons down the middle
+constexpr QSize kScreenSize(192, 203);
+constexpr int kButtonLeft = 52;
+constexpr QSize kButtonSize(89, 25);
+constexpr int kButtonFont = 12;
+constexpr int kPlayTop = 32;
+constexpr int kNameTop = 86;
+constexpr int kQuitTop = 140;
+}  // namespace
 
 StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -32,7 +41,7 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
       background_(assets.organismSheet, assets.twinkleSheet, assets.tissueTexture) {
   setObjectName(QStringLiteral("startScreen"));
   setWindowTitle(QStringLiteral("Клебоны v1.0"));
-  setFixedSize(192, 203);
+  setFixedSize(kScreenSize);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the background covers every pixel
   setCursor(assets.windowCursor);
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -45,17 +54,17 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
   const auto button = [&](const char* name, const QString& text, int y) {
     auto* b = new QPushButton(text, this);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(52, y, 89, 25);
-    b->setFont(gameFont(12, true));
+    b->setGeometry(QRect(QPoint(kButtonLeft, y), kButtonSize));
+    b->setFont(gameFont(kButtonFont, true));
     b->setCursor(assets.buttonCursor);
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, palette::kText);
     b->setPalette(p);
     return b;
   };
-  playButton = button("playButton", QStringLiteral("Игра"), 32);
-  nameButton = button("nameButton", QStringLiteral("Настройки"), 86);
-  quitButton = button("quitButton", QStringLiteral("Выход"), 140);
+  playButton = button("playButton", QStringLiteral("Игра"), kPlayTop);
+  nameButton = button("nameButton", QStringLiteral("Настройки"), kNameTop);
+  quitButton = button("quitButton", QStringLiteral("Выход"), kQuitTop);
   connect(playButton, &QPushButton::clicked, this, &StartScreen::playGame);
   connect(nameButton, &QPushButton::clicked, this, &StartScreen::showNameDialog);
   connect(quitButton, &QPushButton::clicked, this, &StartScreen::quit);
