@@ -125,7 +125,7 @@ int runKlebony(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false);
     const RussianTranslation russian;
     const Assets& assets = Assets::get();
-    QApplication::setWindowIcon(assets.appIcon);
+    QApplication::setWindowIcon(assets.icon(Picture::AppIcon));
 
     Shell shell(assets);
     shell.start();
