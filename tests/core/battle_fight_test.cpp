@@ -257,21 +257,19 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitAroundTheTurningPoints) {
 // record: a side that never strikes cannot take the cell, one that is never
 // struck back cannot lose it, and more hit points never lose a won battle.
 TEST(BattleRounds, ExtremeRecordsKeepTheRulesOfAnyRecord) {
+  // One side from two values; the other side swaps them.
+  const auto side = [](int32_t x, int32_t y) {
+    Organism o = newGameOrganism();
+    o.hp = o.regeneration = x;
+    o.mobility = y;
+    setEach(o, BattleRole::AttackOrgan, [=](int i) { return i % 2 ? x : y; });
+    setEach(o, BattleRole::Defence, [=](int i) { return i % 2 ? y : x; });
+    return o;
+  };
   const int32_t values[] = {INT32_MIN, INT32_MIN + 1, -1, 0, 1, INT32_MAX - 1, INT32_MAX};
   for (int32_t v : values)
     for (int32_t w : values) {
-      Organism a = newGameOrganism();
-      Organism d = newGameOrganism();
-      a.hp = v;
-      a.mobility = w;
-      a.regeneration = v;
-      setEach(a, BattleRole::AttackOrgan, [=](int i) { return i % 2 ? v : w; });
-      setEach(a, BattleRole::Defence, [=](int i) { return i % 2 ? w : v; });
-      d.hp = w;
-      d.mobility = v;
-      d.regeneration = w;
-      setEach(d, BattleRole::AttackOrgan, [=](int i) { return i % 2 ? w : v; });
-      setEach(d, BattleRole::Defence, [=](int i) { return i % 2 ? v : w; });
+      const Organism a = side(v, w), d = side(w, v);
       for (auto [attacker, defender] : {std::pair{a, d}, std::pair{d, a}}) {
         const bool won = attackerWinsRounds(attacker, defender);
         if (attacker.mobility < 0) {
@@ -281,8 +279,7 @@ TEST(BattleRounds, ExtremeRecordsKeepTheRulesOfAnyRecord) {
         }
         Organism stronger = won ? attacker : defender;
         stronger.hp = INT32_MAX;
-        EXPECT_EQ(won ? attackerWinsRounds(stronger, defender) : !attackerWinsRounds(attacker, stronger),
-                  true)
+        EXPECT_EQ(won ? attackerWinsRounds(stronger, defender) : attackerWinsRounds(attacker, stronger), won)
             << v << " " << w;
       }
     }
