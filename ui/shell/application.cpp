@@ -133,7 +133,7 @@ int runKlebony(int argc, char** argv) {
     DestroyedWindowWatcher destroyedWindows;
     app.installNativeEventFilter(&destroyedWindows);
     const Assets& assets = Assets::get();
-    QApplication::setWindowIcon(assets.appIcon);
+    QApplication::setWindowIcon(assets.icon(Picture::AppIcon));
 
     Shell shell(assets);
     listenForActionNames(&app);
