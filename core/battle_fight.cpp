@@ -73,15 +73,10 @@ Wide firstFallingRound(Wide h0, const StrikePhase& phase) {
 }  // namespace
 
 // The magnitudes below hold while a hit's damage stays under 2^35, that is
-// for at most seven attack organs of up to 2^32 each.
-static_assert(
-    [] {
-      int organs = 0;
-      for (const CharacteristicInfo& c : kCharacteristicTable)
-        organs += c.battleRole == BattleRole::AttackOrgan;
-      return organs <= 7;
-    }(),
-    "a hit's damage must stay below 2^35");
+// for at most kMaxAttackOrgans attack organs of up to 2^32 each. An eighth
+// organ needs the bounds in firstFallingRound worked out again.
+static_assert(table_checks::attackOrganCount(kCharacteristicTable) <= kMaxAttackOrgans,
+              "a hit's damage must stay below 2^35");
 
 int64_t damagePerHit(const Organism& p, const Organism& q) {
   int64_t damage = 0;

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The Klebony developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The seventeen characteristics an organism can raise by mutation, and the
+// The characteristics an organism can raise by mutation, and the
 // one table that says everything the rules and the panel need of each: its
 // field in the organism record, its caption, its price, its limit, what an
 // enemy hides, which defence softens which attack organ, what a tentacle may
@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <span>
 
 #include "core/world.h"
 
@@ -51,11 +52,10 @@ inline constexpr int kNoDraw = -1;
 // Three draws of the game pick a characteristic by the value drawn: the row
 // that names the value is picked, a reserved value below does something
 // else, and any other value picks nothing. A new row takes values that no
-// row names and that are not reserved; the checks after the table refuse a
-// value taken twice or out of range. Raising a count changes what every
-// seeded game draws, so take a free value first. Free when this was written:
-// random(52) 0..9, 11, 14..29, 32, 35, 38, 41, 44..46, 48; random(19) 0..2,
-// 4, 10..12, 14..17; random(21) 0, 1, 3, 6, 9.
+// row names and that are not reserved (`isFreeDrawValue`; the table's test
+// prints them); the checks after the table refuse a value taken twice or out
+// of range. Raising a count changes what every seeded game draws, so take a
+// free value first.
 //
 // random(52): a computer organism's mutation at the end of its turn
 // (core/opponent.cpp), `opponentDraw`.
@@ -223,77 +223,108 @@ inline constexpr std::array<Characteristic, kCharacteristicCount> kCharacteristi
   return all;
 }();
 
-// ---- The table's rules, checked as it compiles
+// ---- The three draws, as the checks and tests see them
+struct CharacteristicDraw {
+  const char* name;  // what it picks, for messages
+  int count;         // random(count)
+  int reserved;      // a value that does something else, or kNoDraw
+  DrawValues (*valuesOf)(const CharacteristicInfo&);
+};
+
+inline constexpr CharacteristicDraw kOpponentMutationDraw{
+    "opponentDraw", kOpponentMutationDraws, kIdleTentacleDraw,
+    [](const CharacteristicInfo& c) { return DrawValues{c.opponentDraw}; }};
+inline constexpr CharacteristicDraw kDefeatGrowthDraw{
+    "defeatGrowthDraws", kDefeatGrowthDraws, kNoDraw,
+    [](const CharacteristicInfo& c) { return c.defeatGrowthDraws; }};
+inline constexpr CharacteristicDraw kSabotageDraw{
+    "sabotageDraw", kSabotageDraws, kRobberyDraw,
+    [](const CharacteristicInfo& c) { return DrawValues{c.sabotageDraw}; }};
+inline constexpr std::array kCharacteristicDraws = {kOpponentMutationDraw, kDefeatGrowthDraw, kSabotageDraw};
+
+// ---- The table's rules. Each takes the table, so that a test can show it
+// refusing a bad row; the static_asserts below hold the game's own table to them.
 namespace table_checks {
 
-constexpr bool rowsInEnumerationOrder() {
-  for (int i = 0; i < kCharacteristicCount; ++i)
-    if (static_cast<int>(kCharacteristicTable[i].id) != i) return false;
+using Table = std::span<const CharacteristicInfo>;
+
+constexpr bool rowsInEnumerationOrder(Table table) {
+  for (std::size_t i = 0; i < table.size(); ++i)
+    if (static_cast<std::size_t>(table[i].id) != i) return false;
   return true;
 }
 
 // An organ names the defence that softens it, and every defence softens exactly one organ.
-constexpr bool battleRolesMatch() {
-  for (const CharacteristicInfo& c : kCharacteristicTable) {
+constexpr bool battleRolesMatch(Table table) {
+  for (const CharacteristicInfo& c : table) {
     const bool organ = c.battleRole == BattleRole::AttackOrgan;
     if (organ != c.softenedBy.has_value()) return false;
-    if (organ && info(*c.softenedBy).battleRole != BattleRole::Defence) return false;
+    if (organ && (static_cast<std::size_t>(*c.softenedBy) >= table.size() ||
+                  table[static_cast<std::size_t>(*c.softenedBy)].battleRole != BattleRole::Defence))
+      return false;
     if (c.battleRole != BattleRole::Defence) continue;
     int organs = 0;
-    for (const CharacteristicInfo& o : kCharacteristicTable) organs += o.softenedBy == c.id;
+    for (const CharacteristicInfo& o : table) organs += o.softenedBy == c.id;
     if (organs != 1) return false;
   }
   return true;
 }
 
 // The list holds every defence once and nothing else.
-constexpr bool everyDefenceCanBeGained() {
-  for (const CharacteristicInfo& c : kCharacteristicTable) {
+constexpr bool everyDefenceCanBeGained(Table table, std::span<const Characteristic> gained) {
+  for (const CharacteristicInfo& c : table) {
     int times = 0;
-    for (Characteristic d : kDefencesGainedWhenBeaten) times += d == c.id;
+    for (Characteristic d : gained) times += d == c.id;
     if (times != (c.battleRole == BattleRole::Defence ? 1 : 0)) return false;
   }
-  return true;
+  return gained.size() <= table.size();
 }
 
-// Each value of one draw lies below its count and picks one thing only.
-// `values(row)` gives the values a row names.
-template <class Values>
-constexpr bool drawValuesFit(int count, int reserved, Values values) {
-  std::array<int, 64> uses{};
-  if (count > static_cast<int>(uses.size())) return false;
-  if (reserved != kNoDraw && (reserved < 0 || reserved >= count)) return false;
-  if (reserved != kNoDraw) uses[reserved] = 1;
-  for (const CharacteristicInfo& c : kCharacteristicTable) {
-    const DrawValues named = values(c);
-    for (const int v : {named.first, named.second}) {
-      if (v == kNoDraw) continue;
-      if (v < 0 || v >= count || uses[v]++ > 0) return false;
-    }
+constexpr int attackOrganCount(Table table) {
+  int organs = 0;
+  for (const CharacteristicInfo& c : table) organs += c.battleRole == BattleRole::AttackOrgan;
+  return organs;
+}
+
+// How many rows name `value` for the draw, counting the reserved value as one.
+constexpr int usesOf(Table table, const CharacteristicDraw& draw, int value) {
+  int uses = value == draw.reserved ? 1 : 0;
+  for (const CharacteristicInfo& c : table) uses += draw.valuesOf(c).contains(value);
+  return uses;
+}
+
+// Each value of the draw lies below its count and picks one thing only.
+constexpr bool drawValuesFit(Table table, const CharacteristicDraw& draw) {
+  if (draw.reserved != kNoDraw && (draw.reserved < 0 || draw.reserved >= draw.count)) return false;
+  for (const CharacteristicInfo& c : table) {
+    const DrawValues named = draw.valuesOf(c);
+    if (named.first != kNoDraw && named.first == named.second) return false;
+    for (const int v : {named.first, named.second})
+      if (v != kNoDraw && (v < 0 || v >= draw.count || usesOf(table, draw, v) > 1)) return false;
   }
   return true;
 }
 
 }  // namespace table_checks
 
-static_assert(table_checks::rowsInEnumerationOrder(), "the table's rows stand in the enumeration's order");
-static_assert(table_checks::battleRolesMatch(),
+static_assert(table_checks::rowsInEnumerationOrder(kCharacteristicTable),
+              "the table's rows stand in the enumeration's order");
+static_assert(table_checks::battleRolesMatch(kCharacteristicTable),
               "an attack organ names the defence that softens it; each defence softens one organ");
-static_assert(table_checks::everyDefenceCanBeGained(),
+static_assert(table_checks::everyDefenceCanBeGained(kCharacteristicTable, kDefencesGainedWhenBeaten),
               "kDefencesGainedWhenBeaten lists every defence once, and only defences");
-static_assert(table_checks::drawValuesFit(kOpponentMutationDraws, kIdleTentacleDraw,
-                                          [](const CharacteristicInfo& c) {
-                                            return DrawValues{c.opponentDraw};
-                                          }),
+static_assert(table_checks::drawValuesFit(kCharacteristicTable, kOpponentMutationDraw),
               "opponentDraw: values of random(52), each used once");
-static_assert(table_checks::drawValuesFit(kDefeatGrowthDraws, kNoDraw,
-                                          [](const CharacteristicInfo& c) { return c.defeatGrowthDraws; }),
+static_assert(table_checks::drawValuesFit(kCharacteristicTable, kDefeatGrowthDraw),
               "defeatGrowthDraws: values of random(19), each used once");
-static_assert(table_checks::drawValuesFit(kSabotageDraws, kRobberyDraw,
-                                          [](const CharacteristicInfo& c) {
-                                            return DrawValues{c.sabotageDraw};
-                                          }),
+static_assert(table_checks::drawValuesFit(kCharacteristicTable, kSabotageDraw),
               "sabotageDraw: values of random(21), each used once");
+
+// A value of the draw that no row names and that is not reserved: it picks
+// nothing today, and a new row may take it.
+constexpr bool isFreeDrawValue(const CharacteristicDraw& draw, int value) {
+  return value >= 0 && value < draw.count && table_checks::usesOf(kCharacteristicTable, draw, value) == 0;
+}
 
 inline int32_t& level(Organism& o, Characteristic c) { return o.*info(c).level; }
 inline int32_t level(const Organism& o, Characteristic c) { return o.*info(c).level; }

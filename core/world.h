@@ -38,30 +38,10 @@ struct Tentacle {
   int32_t travel = 0;
 };
 
-// One record for the player and the computer organisms alike; the field
-// order is the order of the saved file, which keeps the game's original
-// short names for them (see persist/savefile.cpp and docs/savefile.md).
-//
-// Glossary: the game's words, as the player reads them and as the saved
-// file and the driver's dump spell them.
-//   aminoAcids       аминокислоты, the currency of mutation        (amin)
-//   hp               hit points, from which a battle starts          (hp)
-//   vitality         жизнеспособность: full hit points are 10 x it   (live)
-//   regeneration     регенерация: hit points back after each hit     (reg)
-//   mobility         подвижность: mobility + 1 strikes a round       (speed)
-//   size             захваченные клетки: cells owned                 (size)
-//   aggression       уровень агрессии: the allowance of cells        (agsize)
-//   sensors          уровень сенсоров: the player's sight radius     (sensor)
-//   tentacleCount    щупальца: active tentacle slots                 (kolschup)
-//   tentacleLevel    уровень щупалец: the higher, the faster         (urschup)
-//   battlesWon       выиграно сражений                               (bitv)
-//   spike, blades, claws, tail, spores
-//                    шип, лезвия, клешни, боевой хвост, споры: the attack organs
-//                    (schip, lezvie, kleschni, hvost, spory)
-//   piercingDefence, cuttingDefence, choppingDefence, chokingDefence, acidDefence
-//                    защита от колющей, режущей, рубящей, удушающей, кислотной
-//                    атаки: each softens one organ (zschip ... zspory)
-//   mutated, captured  the player's one mutation and one capture of this turn
+// One record for the player and the computer organisms alike. Its fields,
+// their order in the saved file and the short names the file and the driver's
+// dump keep from the game's first version are the table kOrganismFields below,
+// which is also the glossary of the game's words for them.
 struct Organism {
   bool alive = false;
   std::string name;  // UTF-8
@@ -92,6 +72,62 @@ struct Organism {
 
   bool operator==(const Organism&) const = default;
 };
+
+// What a field of the record holds, which fixes how the saved file writes it.
+enum class FieldKind { Flag, Number, Name, TentacleSlots };
+
+struct OrganismField {
+  const char* shortName;  // the saved file's and the driver's dump's name
+  FieldKind kind;
+  bool Organism::*flag = nullptr;       // FieldKind::Flag
+  int32_t Organism::*number = nullptr;  // FieldKind::Number
+
+  constexpr OrganismField(const char* n, bool Organism::*f) : shortName(n), kind(FieldKind::Flag), flag(f) {}
+  constexpr OrganismField(const char* n, int32_t Organism::*v)
+      : shortName(n), kind(FieldKind::Number), number(v) {}
+  constexpr OrganismField(const char* n, FieldKind k) : shortName(n), kind(k) {}
+};
+
+// Every field of the record, in the saved file's order (docs/savefile.md):
+// the file, the driver's dump and the loader's checks walk this table. The
+// comments are the glossary: the game's words, as the player reads them.
+inline constexpr auto kOrganismFields = std::to_array<OrganismField>({
+    // clang-format off
+    {"alive", &Organism::alive},                   // owns a cell
+    {"name", FieldKind::Name},                     // stored in Windows-1251
+    {"mutated", &Organism::mutated},               // the player's one mutation of this turn
+    {"amin", &Organism::aminoAcids},               // аминокислоты, the currency of mutation
+    {"hp", &Organism::hp},                         // hit points, from which a battle starts
+    {"live", &Organism::vitality},                 // жизнеспособность: full hit points are 10 x it
+    {"reg", &Organism::regeneration},              // регенерация: hit points back after each hit
+    {"speed", &Organism::mobility},                // подвижность: mobility + 1 strikes a round
+    {"size", &Organism::size},                     // захваченные клетки: cells owned
+    {"agsize", &Organism::aggression},             // уровень агрессии: the allowance of cells
+    {"captured", &Organism::captured},             // the player's one capture of this turn
+    {"sensor", &Organism::sensors},                // уровень сенсоров: the player's sight radius
+    {"kolschup", &Organism::tentacleCount},        // щупальца: active tentacle slots
+    {"urschup", &Organism::tentacleLevel},         // уровень щупалец: the higher, the faster
+    {"tentacles", FieldKind::TentacleSlots},       // each slot: active, then turns travelled
+    {"bitv", &Organism::battlesWon},               // выиграно сражений
+    {"schip", &Organism::spike},                   // шип: the piercing attack organ
+    {"lezvie", &Organism::blades},                 // лезвия: the cutting one
+    {"kleschni", &Organism::claws},                // клешни: the chopping one
+    {"hvost", &Organism::tail},                    // боевой хвост: the choking one
+    {"spory", &Organism::spores},                  // споры: the acid one
+    {"zschip", &Organism::piercingDefence},        // защита от колющей атаки: softens the spike
+    {"zlezvie", &Organism::cuttingDefence},        // защита от режущей атаки: the blades
+    {"zkleschni", &Organism::choppingDefence},     // защита от рубящей атаки: the claws
+    {"zhvost", &Organism::chokingDefence},         // защита от удушающей атаки: the tail
+    {"zspory", &Organism::acidDefence},            // защита от кислотной атаки: the spores
+    // clang-format on
+});
+
+// The row of a number field, or nothing.
+constexpr const OrganismField* organismField(int32_t Organism::*number) {
+  for (const OrganismField& f : kOrganismFields)
+    if (f.kind == FieldKind::Number && f.number == number) return &f;
+  return nullptr;
+}
 
 inline bool operator==(const Tentacle& a, const Tentacle& b) {
   return a.active == b.active && a.travel == b.travel;

@@ -7,7 +7,7 @@
 //
 // To add a picture: a member of the enumeration and a row of the table; the
 // compiler then asks the generator for its drawing (tools/assetgen/generate.cpp).
-// A window that shows it finds it in ui/assets.h: a member there, loaded by its row.
+// The game loads it by its kind, and a window asks ui/assets.h for it by its id.
 #include <array>
 #include <stdexcept>
 
@@ -89,6 +89,9 @@ static_assert(
       return true;
     }(),
     "the rows follow the enumeration");
+
+// One more than the last member: every member has a row.
+inline constexpr int kPictureCount = static_cast<int>(kPictureTable.back().id) + 1;
 
 // The picture's row; the application's icon has several, this is its first.
 constexpr const PictureInfo& pictureInfo(Picture picture) {

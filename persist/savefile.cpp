@@ -56,28 +56,50 @@ class Reader {
   std::size_t pos_ = 0;
 };
 
-// The block's fields after the name, in the file's order. The file calls them
-// mutated, amin, hp, live, reg, speed, size, agsize, captured, sensor,
-// kolschup, urschup, the twenty tentacle slots, bitv, schip, lezvie, kleschni,
-// hvost, spory, zschip, zlezvie, zkleschni, zhvost, zspory (docs/savefile.md).
+// One organism's block, field by field in the file's order (kOrganismFields),
+// the same walk for the reader and the writer.
 template <typename Io, typename O>
-bool blockTail(Io& io, O& o) {
-  bool ok = io.flag(o.mutated) && io.i32(o.aminoAcids) && io.i32(o.hp) && io.i32(o.vitality) &&
-            io.i32(o.regeneration) && io.i32(o.mobility) && io.i32(o.size) && io.i32(o.aggression) &&
-            io.flag(o.captured) && io.i32(o.sensors) && io.i32(o.tentacleCount) && io.i32(o.tentacleLevel);
-  for (auto& t : o.tentacles) ok = ok && io.flag(t.active) && io.i32(t.travel);
-  return ok && io.i32(o.battlesWon) && io.i32(o.spike) && io.i32(o.blades) && io.i32(o.claws) &&
-         io.i32(o.tail) && io.i32(o.spores) && io.i32(o.piercingDefence) && io.i32(o.cuttingDefence) &&
-         io.i32(o.choppingDefence) && io.i32(o.chokingDefence) && io.i32(o.acidDefence);
+bool block(Io& io, O& o) {
+  for (const OrganismField& f : kOrganismFields) {
+    bool ok = true;
+    switch (f.kind) {
+      case FieldKind::Flag:
+        ok = io.flag(o.*f.flag);
+        break;
+      case FieldKind::Number:
+        ok = io.i32(o.*f.number);
+        break;
+      case FieldKind::Name:
+        ok = io.name(o.name);
+        break;
+      case FieldKind::TentacleSlots:
+        for (auto& t : o.tentacles) ok = ok && io.flag(t.active) && io.i32(t.travel);
+        break;
+    }
+    if (!ok) return false;
+  }
+  return true;
 }
 
-// Lets blockTail drive the writer through the same field list as the reader.
+// Lets `block` drive the writer. A name that Windows-1251 cannot hold, or
+// that is too long, fails the save.
 struct WriteIo {
   Writer& w;
   bool i32(int32_t v) { return w.i32(v), true; }
   bool flag(bool b) { return w.flag(b), true; }
+  bool name(const std::string& utf8) {
+    const auto cp1251 = utf8ToCp1251(utf8);
+    if (!cp1251 || cp1251->find('\0') != std::string::npos ||
+        cp1251->size() >= static_cast<std::size_t>(kMaxNameLength))
+      return false;
+    w.i32(static_cast<int32_t>(cp1251->size() + 1));
+    w.bytes(*cp1251);
+    w.bytes(std::string_view("\0", 1));
+    return true;
+  }
 };
 
+// Its length with the zero, its bytes, one zero byte.
 bool readName(Reader& r, std::string& name) {
   int32_t length = 0;
   std::string_view raw;
@@ -93,18 +115,26 @@ bool readName(Reader& r, std::string& name) {
   return true;
 }
 
+// Lets `block` drive the reader.
+struct ReadIo {
+  Reader& r;
+  bool i32(int32_t& v) { return r.i32(v); }
+  bool flag(bool& b) { return r.flag(b); }
+  bool name(std::string& name) { return readName(r, name); }
+};
+
 // What a game can hold between two events of the game window; a file outside
 // it is refused whole. The limits come from the rules, not from taste:
 //  - owner 0..5; each organism's `size` equals the cells it owns (captures
 //    and lost battles keep it so), and `alive` is true exactly when it owns a
 //    cell: the end of turn counts it so, and a battle clears it when the last
 //    cell goes. A live organism without cells would hang its capture draw.
-//  - every characteristic between its lowest level (its new-game level, or
-//    the floor a tentacle stops at: vitality 1, mobility 1, aggression 1,
-//    sensors 0, the rest 0) and its limit (tentacles 20, tentacle level 10,
-//    the rest unbounded: mutation takes aggression past 1301); the tentacle
-//    count equals the active slots; `travel` >= 0 (it grows without bound
-//    once no opponent is left).
+//  - every characteristic between its lowest level (`lowestLevel`: its
+//    new-game level, or the floor a tentacle stops at) and its `limit`, both
+//    from the characteristics table (most have no limit: mutation takes
+//    aggression past its own growth's end); the tentacle count equals the
+//    active slots; `travel` >= 0 (it grows without bound once no opponent is
+//    left).
 //  - `hp` >= 10, as it is only ever set to 10 x vitality and never lowered
 //    (it may well exceed 10 x vitality after a sabotage); battles won >= 0.
 //  - amino acids >= 0 with no upper bound: the 900000 cap applies only at the
@@ -145,17 +175,8 @@ std::optional<std::string> encodeSave(const World& world) {
   for (int x = 0; x < kBoardSize; ++x)
     for (int y = 0; y < kBoardSize; ++y) w.i32(world.cell(x, y).owner);
   WriteIo io{w};
-  for (const Organism& o : world.organisms) {
-    const auto name = utf8ToCp1251(o.name);
-    if (!name || name->find('\0') != std::string::npos ||
-        name->size() >= static_cast<std::size_t>(kMaxNameLength))
-      return std::nullopt;
-    w.flag(o.alive);
-    w.i32(static_cast<int32_t>(name->size() + 1));
-    w.bytes(*name);
-    w.bytes(std::string_view("\0", 1));
-    blockTail(io, o);
-  }
+  for (const Organism& o : world.organisms)
+    if (!block(io, o)) return std::nullopt;
   w.i32(world.turn);
   return w.take();
 }
@@ -171,9 +192,10 @@ std::optional<SavedGame> decodeSave(std::string_view bytes) {
       if (!r.i32(owner) || owner < 0 || owner > kFree) return std::nullopt;
       if (owner != kFree) ++owned[owner];
     }
+  ReadIo io{r};
   for (int k = 0; k < kOrganismCount; ++k) {
     Organism& o = saved.organisms[k];
-    if (!r.flag(o.alive) || !readName(r, o.name) || !blockTail(r, o)) return std::nullopt;
+    if (!block(io, o)) return std::nullopt;
     if (!plausible(o, k, owned[k])) return std::nullopt;
   }
   if (!r.i32(saved.turn) || saved.turn < 0 || !r.atEnd()) return std::nullopt;

@@ -4,7 +4,7 @@
 
 #include <QPixmap>
 
-#include "media/pictures.h"
+#include "ui/palette.h"
 
 namespace klebony {
 
@@ -17,7 +17,7 @@ QString resource(const PictureInfo& row) { return QStringLiteral(":/") + QLatin1
 QImage standIn(const PictureInfo& row) {
   QImage img(row.width, row.height, QImage::Format_RGB32);
   if (row.kind == PictureKind::Texture) {
-    img.fill(QColor(160, 40, 60));
+    img.fill(palette::kStandInTissue);
     return img;
   }
   img.fill(Qt::black);
@@ -27,43 +27,42 @@ QImage standIn(const PictureInfo& row) {
   return img;
 }
 
-QImage image(Picture picture) {
-  const PictureInfo& row = pictureInfo(picture);
+QImage loadImage(const PictureInfo& row) {
   const QImage img(resource(row));
   if (img.isNull() || img.width() != row.width || img.height() != row.height) return standIn(row);
   return img.convertToFormat(QImage::Format_RGB32);
 }
 
-QCursor cursor(Picture picture) {
-  const QPixmap pm(resource(pictureInfo(picture)));
+QCursor loadCursor(const PictureInfo& row) {
+  const QPixmap pm(resource(row));
   if (pm.isNull()) return QCursor(Qt::ArrowCursor);
   return QCursor(pm, 0, 0);  // the hot spot is the top-left pixel
 }
 
-QIcon icon(Picture picture) { return QIcon(resource(pictureInfo(picture))); }
-
 }  // namespace
 
+Assets::Loaded Assets::load() {
+  Loaded loaded;
+  for (const PictureInfo& row : kPictureTable) {
+    const auto at = static_cast<std::size_t>(row.id);
+    switch (row.kind) {
+      case PictureKind::Sheet:
+      case PictureKind::Texture:
+        loaded.images[at] = loadImage(row);
+        break;
+      case PictureKind::Cursor:
+        loaded.cursors[at] = loadCursor(row);
+        break;
+      case PictureKind::Icon:
+        loaded.icons[at].addFile(resource(row));
+        break;  // each size a row
+    }
+  }
+  return loaded;
+}
+
 const Assets& Assets::get() {
-  static const Assets assets = [] {
-    Assets a;
-    a.organismSheet = image(Picture::OrganismSheet);
-    a.markerSheet = image(Picture::MarkerSheet);
-    a.heartSheet = image(Picture::HeartSheet);
-    a.twinkleSheet = image(Picture::TwinkleSheet);
-    a.tissueTexture = image(Picture::TissueTexture);
-    a.windowCursor = cursor(Picture::WindowCursor);
-    a.buttonCursor = cursor(Picture::ButtonCursor);
-    a.boardCursor = cursor(Picture::BoardCursor);
-    a.iconOpen = icon(Picture::OpenIcon);
-    a.iconSave = icon(Picture::SaveIcon);
-    a.iconExit = icon(Picture::ExitIcon);
-    a.iconAbout = icon(Picture::AboutIcon);
-    a.iconHelp = icon(Picture::HelpIcon);
-    for (const PictureInfo& row : kPictureTable)
-      if (row.id == Picture::AppIcon) a.appIcon.addFile(resource(row));
-    return a;
-  }();
+  static const Assets assets;
   return assets;
 }
 

@@ -22,6 +22,9 @@ inline const QColor kAboutTitleGround(0, 0, 0);
 inline const QColor kLink(0, 0, 160);
 inline const QColor kFog(0, 0, 0);  // the board where the player sees nothing; under every picture
 
+// The tissue a missing texture picture is replaced with (ui/assets.cpp).
+inline const QColor kStandInTissue(160, 40, 60);
+
 // Fills a widget's background with one colour; the text colour too when
 // given (children without colours of their own inherit both).
 inline void fill(QWidget* w, const QColor& ground) {

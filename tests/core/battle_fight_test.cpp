@@ -6,8 +6,10 @@
 #include <climits>
 #include <optional>
 #include <random>
+#include <utility>
 
 #include "core/battle_fight.h"
+#include "core/characteristics.h"
 
 namespace klebony {
 namespace {
@@ -58,39 +60,43 @@ Organism newGameOrganism() {
   return o;
 }
 
-void setOrgans(Organism& o, int32_t s, int32_t l, int32_t k, int32_t h, int32_t p) {
-  o.spike = s;
-  o.blades = l;
-  o.claws = k;
-  o.tail = h;
-  o.spores = p;
+// Sets each attack organ, or each defence, of `o` to `value(i)`, i counting them in the table's order.
+template <typename F>
+void setEach(Organism& o, BattleRole role, F value) {
+  int i = 0;
+  for (const CharacteristicInfo& c : kCharacteristicTable)
+    if (c.battleRole == role) level(o, c.id) = value(i++);
+}
+void setEach(Organism& o, BattleRole role, int32_t value) {
+  setEach(o, role, [=](int) { return value; });
 }
 
-void setDefences(Organism& o, int32_t s, int32_t l, int32_t k, int32_t h, int32_t p) {
-  o.piercingDefence = s;
-  o.cuttingDefence = l;
-  o.choppingDefence = k;
-  o.chokingDefence = h;
-  o.acidDefence = p;
+constexpr int kOrgans = table_checks::attackOrganCount(kCharacteristicTable);
+
+// Each organ meets its own defence alone, clamped at no damage.
+TEST(DamagePerHit, EachOrganMeetsOnlyItsOwnDefence) {
+  Organism q = newGameOrganism();
+  setEach(q, BattleRole::Defence, 9);
+  for (const CharacteristicInfo& organ : kCharacteristicTable) {
+    if (organ.battleRole != BattleRole::AttackOrgan) continue;
+    Organism p = newGameOrganism();
+    level(p, organ.id) = 5;
+    EXPECT_EQ(damagePerHit(p, q), 0) << organ.name;
+    level(q, *organ.softenedBy) = 2;
+    EXPECT_EQ(damagePerHit(p, q), 3) << organ.name;
+    level(q, *organ.softenedBy) = -2;
+    EXPECT_EQ(damagePerHit(p, q), 7) << organ.name;
+    level(q, *organ.softenedBy) = 9;
+  }
 }
 
-TEST(DamagePerHit, EachPairIsClampedOnItsOwn) {
+// The organs' damages add up, without overflow at the extremes.
+TEST(DamagePerHit, ExtremeOrgansAndDefencesAddUpWithoutOverflow) {
   Organism p = newGameOrganism();
   Organism q = newGameOrganism();
-  setOrgans(p, 5, 0, 0, 0, 0);
-  setDefences(q, 0, 9, 9, 9, 9);
-  EXPECT_EQ(damagePerHit(p, q), 5);
-  setOrgans(p, 1, 2, 3, 4, 5);
-  setDefences(q, 0, 3, 1, 4, -2);
-  EXPECT_EQ(damagePerHit(p, q), 1 + 0 + 2 + 0 + 7);
-}
-
-TEST(DamagePerHit, ExtremeOrgansAndDefencesDoNotOverflow) {
-  Organism p = newGameOrganism();
-  Organism q = newGameOrganism();
-  setOrgans(p, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX);
-  setDefences(q, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN);
-  EXPECT_EQ(damagePerHit(p, q), 5 * (int64_t{INT32_MAX} - INT32_MIN));
+  setEach(p, BattleRole::AttackOrgan, INT32_MAX);
+  setEach(q, BattleRole::Defence, INT32_MIN);
+  EXPECT_EQ(damagePerHit(p, q), kOrgans * (int64_t{INT32_MAX} - INT32_MIN));
   EXPECT_EQ(damagePerHit(q, p), 0);
 }
 
@@ -187,9 +193,9 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitOnRandomFights) {
       o.hp = pick(-5, 60);
       o.mobility = pick(-3, 6);
       o.regeneration = pick(-6, 14);
-      setOrgans(o, pick(-2, 6), pick(-2, 4), pick(0, 3), pick(-1, 3), pick(0, 2));
-      setDefences(o, pick(-2, 5), pick(-2, 4), pick(0, 3), pick(-1, 3), pick(0, 2));
-      if (pick(0, 3) == 0) setOrgans(o, 0, 0, 0, 0, 0);
+      setEach(o, BattleRole::AttackOrgan, [&](int) { return pick(-2, 4); });
+      setEach(o, BattleRole::Defence, [&](int) { return pick(-2, 4); });
+      if (pick(0, 3) == 0) setEach(o, BattleRole::AttackOrgan, 0);
     }
     auto expected = referenceFight(side[0], side[1]);
     if (!expected) expected = Winner::Defender;  // nobody strikes
@@ -212,8 +218,9 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitWithLargeSpeedsAndRegeneration) {
       o.hp = pick(-10, 3000);
       o.mobility = pick(-1, 60);
       o.regeneration = pick(-50, 400);
-      setOrgans(o, pick(0, 60), pick(0, 30), 0, 0, pick(0, 400));
-      setDefences(o, pick(0, 50), pick(0, 30), 0, 0, pick(0, 400));
+      // Damage of up to about 500 a hit, however many organs share it.
+      setEach(o, BattleRole::AttackOrgan, [&](int) { return pick(0, 500 / kOrgans); });
+      setEach(o, BattleRole::Defence, [&](int) { return pick(0, 500 / kOrgans); });
     }
     auto expected = referenceFight(side[0], side[1]);
     ASSERT_TRUE(expected.has_value());
@@ -245,28 +252,37 @@ TEST(BattleRounds, ClosedFormMatchesHitByHitAroundTheTurningPoints) {
           }
 }
 
-// Records at the limits of an int32: must finish at once and without
-// overflow (the sanitizer build checks the latter).
-TEST(BattleRounds, ExtremeRecordsFinishWithoutOverflow) {
+// Records at the limits of an int32 finish at once, without overflow (the
+// sanitizer build checks that), and still obey the rules that hold for any
+// record: a side that never strikes cannot take the cell, one that is never
+// struck back cannot lose it, and more hit points never lose a won battle.
+TEST(BattleRounds, ExtremeRecordsKeepTheRulesOfAnyRecord) {
+  // One side from two values; the other side swaps them.
+  const auto side = [](int32_t x, int32_t y) {
+    Organism o = newGameOrganism();
+    o.hp = o.regeneration = x;
+    o.mobility = y;
+    setEach(o, BattleRole::AttackOrgan, [=](int i) { return i % 2 ? x : y; });
+    setEach(o, BattleRole::Defence, [=](int i) { return i % 2 ? y : x; });
+    return o;
+  };
   const int32_t values[] = {INT32_MIN, INT32_MIN + 1, -1, 0, 1, INT32_MAX - 1, INT32_MAX};
   for (int32_t v : values)
     for (int32_t w : values) {
-      Organism a = newGameOrganism();
-      Organism d = newGameOrganism();
-      a.hp = v;
-      a.mobility = w;
-      a.regeneration = v;
-      setOrgans(a, w, v, w, v, w);
-      setDefences(a, v, w, v, w, v);
-      d.hp = w;
-      d.mobility = v;
-      d.regeneration = w;
-      setOrgans(d, v, w, v, w, v);
-      setDefences(d, w, v, w, v, w);
-      (void)attackerWinsRounds(a, d);
-      (void)attackerWinsRounds(d, a);
+      const Organism a = side(v, w), d = side(w, v);
+      for (auto [attacker, defender] : {std::pair{a, d}, std::pair{d, a}}) {
+        const bool won = attackerWinsRounds(attacker, defender);
+        if (attacker.mobility < 0) {
+          EXPECT_FALSE(won) << v << " " << w;
+        } else if (defender.mobility < 0) {
+          EXPECT_TRUE(won) << v << " " << w;
+        }
+        Organism stronger = won ? attacker : defender;
+        stronger.hp = INT32_MAX;
+        EXPECT_EQ(won ? attackerWinsRounds(stronger, defender) : attackerWinsRounds(attacker, stronger), won)
+            << v << " " << w;
+      }
     }
-  SUCCEED();
 }
 
 TEST(BattleRounds, LargestRegenerationAndSpeedStillEndByTheEnvironment) {

@@ -189,16 +189,18 @@ TEST(BattleConsequences, TrialBattlesChangeNothingButHp) {
 
 TEST(BattleConsequences, BeatenDefenderGainsADefenceOnOneInThree) {
   const auto defences = [](const Organism& o) {
-    return std::vector<int32_t>{o.piercingDefence, o.cuttingDefence, o.choppingDefence, o.chokingDefence,
-                                o.acidDefence};
+    std::vector<int32_t> levels;
+    for (Characteristic d : kDefencesGainedWhenBeaten) levels.push_back(level(o, d));
+    return levels;
   };
-  for (int n = 0; n < 5; ++n) {
+  const std::vector<int32_t> none(kDefencesGainedWhenBeaten.size(), 0);
+  for (std::size_t n = 0; n < kDefencesGainedWhenBeaten.size(); ++n) {
     BattleGame t;
     setBoard(t.world(), {"14"});
     t.makeStrong(kAkius);
-    t.draws({1, n, 0});
+    t.draws({1, static_cast<int>(n), 0});
     battle(t.game, kAkius, kPlayer, true);  // the player is a defender like any other
-    std::vector<int32_t> expected(5, 0);
+    std::vector<int32_t> expected = none;
     expected[n] = 1;
     EXPECT_EQ(defences(t.org(kPlayer)), expected) << n;
     t.expectDrawsUsedUp();
@@ -209,7 +211,7 @@ TEST(BattleConsequences, BeatenDefenderGainsADefenceOnOneInThree) {
     t.makeStrong(kAkius);
     t.draws({miss, 0});
     battle(t.game, kAkius, kPlayer, true);
-    EXPECT_EQ(defences(t.org(kPlayer)), std::vector<int32_t>(5, 0));
+    EXPECT_EQ(defences(t.org(kPlayer)), none);
     t.expectDrawsUsedUp();
   }
 }
@@ -228,7 +230,7 @@ TEST(BattleConsequences, PlayersVictimGrowsByTheTableAfterTheDefenceDraws) {
     z.tentacleCount = 1;
     Organism expected = z;
     expected.size = 1;
-    expected.choppingDefence = 1;  // the defence draws come first
+    level(expected, kDefencesGainedWhenBeaten[2]) = 1;  // the defence draws come first
     for (const CharacteristicInfo& c : kCharacteristicTable) {
       if (!c.defeatGrowthDraws.contains(w)) continue;
       const int32_t before = level(expected, c.id);
@@ -300,11 +302,12 @@ TEST(BattleConsequences, ExtremeRecordsFightToAnEndWithoutOverflow) {
       BattleGame t;
       for (int k : {kZenomius, kPlayer}) {
         Organism& o = t.org(k);
-        o.hp = o.vitality = o.regeneration = o.mobility = v;
-        o.spike = o.blades = o.claws = o.tail = o.spores = w;
-        o.piercingDefence = o.cuttingDefence = o.choppingDefence = o.chokingDefence = o.acidDefence =
-            k == kPlayer ? v : w;
-        o.aminoAcids = o.battlesWon = o.size = o.tentacleCount = v;
+        for (const CharacteristicInfo& c : kCharacteristicTable)
+          level(o, c.id) =
+              c.battleRole == BattleRole::AttackOrgan || (c.battleRole == BattleRole::Defence && k != kPlayer)
+                  ? w
+                  : v;
+        o.hp = o.aminoAcids = o.battlesWon = o.size = v;
         v = v == INT32_MIN ? INT32_MAX : v;  // the two sides differ
       }
       t.draws({1, 4, 13});

@@ -93,7 +93,7 @@ TEST(MutationStep, ExactPriceIsEnoughOneLessIsNot) {
   EXPECT_EQ(p.hp, 20);  // healed to the new maximum
 }
 
-TEST(MutationStep, NewTentacleTakesTheFirstFreeSlotUpToTwenty) {
+TEST(MutationStep, NewTentacleTakesTheFirstFreeSlot) {
   TestGame t;
   Organism& p = t.org(kPlayer);
   for (int i = 0; i < kTentacleSlots; ++i) p.tentacles[i] = {i != 7, 5};
@@ -106,8 +106,6 @@ TEST(MutationStep, NewTentacleTakesTheFirstFreeSlotUpToTwenty) {
   EXPECT_TRUE(p.tentacles[7].active);
   EXPECT_EQ(p.tentacles[7].travel, 0);
   EXPECT_EQ(p.aminoAcids, 0);
-  p.aminoAcids = 900000;
-  EXPECT_FALSE(canMutate(p, Characteristic::Tentacles));
 }
 
 // Regression: a file whose count says less than its active slots made a paid step add no tentacle.
@@ -120,16 +118,20 @@ TEST(MutationStep, TentacleIsNotSoldWithoutAFreeSlot) {
   EXPECT_FALSE(canMutate(p, Characteristic::Tentacles));
 }
 
-TEST(MutationStep, TentacleLevelStopsAtTen) {
-  TestGame t;
-  Organism& p = t.org(kPlayer);
-  p.tentacleLevel = 9;
-  p.aminoAcids = 6000;
-  applyMutation(p, Characteristic::TentacleLevel);
-  EXPECT_EQ(p.tentacleLevel, 10);
-  EXPECT_EQ(p.aminoAcids, 0);
-  p.aminoAcids = 900000;
-  EXPECT_FALSE(canMutate(p, Characteristic::TentacleLevel));
+// A characteristic with a limit is sold up to it, and no step past it.
+TEST(MutationStep, EveryLimitIsReachedAndNotPassed) {
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    if (c.limit == kNoLimit) continue;
+    TestGame t;
+    Organism& p = t.org(kPlayer);
+    level(p, c.id) = c.limit - 1;
+    p.aminoAcids = mutationCost(p, c.id);
+    applyMutation(p, c.id);
+    EXPECT_EQ(level(p, c.id), c.limit) << c.name;
+    EXPECT_EQ(p.aminoAcids, 0) << c.name;
+    p.aminoAcids = kMax;
+    EXPECT_FALSE(canMutate(p, c.id)) << c.name;
+  }
 }
 
 TEST(MutationStep, AggressionIsBoughtPastTheAutomaticLimit) {

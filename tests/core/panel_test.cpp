@@ -135,18 +135,16 @@ TEST(PanelFonts, BoldExactlyWhenThePriceIsInTheStock) {
   }
 }
 
-TEST(PanelFonts, TentaclesAtTheirLimitsStayRegular) {
+TEST(PanelFonts, CharacteristicsAtTheirLimitsStayRegular) {
   PanelGame t;
   Organism& p = t.org(kPlayer);
-  for (Tentacle& s : p.tentacles) s = {true, 0};
-  p.tentacleCount = 20;
-  p.tentacleLevel = 10;
+  for (Tentacle& s : p.tentacles) s = {true, 0};  // a full count of tentacles is a full set of slots
+  for (const CharacteristicInfo& c : kCharacteristicTable)
+    if (c.limit != kNoLimit) level(p, c.id) = c.limit;
   p.aminoAcids = 900000;
   refreshAffordability(t.game);
-  const auto bold = boldCaptions(t.panel());
-  EXPECT_EQ(std::count(bold.begin(), bold.end(), "tentacles"), 0);
-  EXPECT_EQ(std::count(bold.begin(), bold.end(), "tentacleLevel"), 0);
-  EXPECT_EQ(bold.size(), static_cast<std::size_t>(kCharacteristicCount - 2));
+  for (const CharacteristicInfo& c : kCharacteristicTable)
+    EXPECT_EQ(t.panel().bold[static_cast<int>(c.id)], c.limit == kNoLimit) << c.name;
 }
 
 TEST(PanelHints, PricesAndExplanations) {

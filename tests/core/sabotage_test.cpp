@@ -91,66 +91,40 @@ TEST(SabotageTarget, DrawsAgainPastTheSourceAndTheDead) {
   EXPECT_TRUE(t.rec.lines.empty());  // between computer organisms nobody is told
 }
 
+// Every row with a sabotage draw: its value lowers that level by one and no
+// other, down to its floor, whatever that does to hp, and names it for the player.
 TEST(SabotageEffect, EachRowLowersItsOwnFieldAndNamesItForThePlayer) {
-  const std::pair<int, const char*> rows[] = {
-      {4, "Понижен уровень ЖИЗНЕСПОСОБНОСТИ у клебона: "},
-      {5, "Понижен уровень РЕГЕНЕРАЦИИ у клебона: "},
-      {7, "Понижена ПОДВИЖНОСТЬ у клебона: "},
-      {8, "Понижен уровень СЕНСОРОВ у клебона: "},
-      {10, "Понижен уровень ШУПАЛЕЦ у клебона: "},
-      {11, "Понижен уровень ШИПА у клебона: "},
-      {12, "Понижен уровень ЛЕЗВИЙ у клебона: "},
-      {13, "Понижен уровень КЛЕШНЕЙ у клебона: "},
-      {14, "Понижен уровень БОЕВОГО ХВОСТА у клебона: "},
-      {15, "Понижен уровень СПОР у клебона: "},
-      {16, "Понижен уровень ЗАЩИТЫ ОТ КОЛЮЩЕЙ АТАКИ у клебона: "},
-      {17, "Понижен уровень ЗАЩИТЫ ОТ РЕЖУЩЕЙ АТАКИ у клебона: "},
-      {18, "Понижен уровень ЗАЩИТЫ ОТ РУБЯЩЕЙ АТАКИ у клебона: "},
-      {19, "Понижен уровень ЗАЩИТЫ ОТ УДУШАЮЩЕЙ АТАКИ у клебона: "},
-      {20, "Понижен уровень ЗАЩИТЫ ОТ КИСЛОТНОЙ АТАКИ у клебона: "},
-  };
-  const LevelField fields[] = {
-      &Organism::vitality,        &Organism::regeneration,    &Organism::mobility,
-      &Organism::sensors,         &Organism::tentacleLevel,   &Organism::spike,
-      &Organism::blades,          &Organism::claws,           &Organism::tail,
-      &Organism::spores,          &Organism::piercingDefence, &Organism::cuttingDefence,
-      &Organism::choppingDefence, &Organism::chokingDefence,  &Organism::acidDefence};
-  for (int i = 0; i < 15; ++i) {
+  for (const CharacteristicInfo& row : kCharacteristicTable) {
+    if (row.sabotageDraw == kNoDraw) continue;
     SabotageGame t(kPlayer, 1);
-    for (auto f : fields) t.org(1).*f = 5;
+    for (Characteristic c : kCharacteristics) level(t.org(1), c) = row.sabotageFloor + 1;
     t.org(1).hp = 50;
-    t.draws({1, rows[i].first});
+    Organism expected = t.org(1);
+    level(expected, row.id) -= 1;
+    t.draws({1, row.sabotageDraw});
     sabotage(t.game, kPlayer, 0);
-    for (int j = 0; j < 15; ++j) EXPECT_EQ(t.org(1).*fields[j], i == j ? 4 : 5) << rows[i].first << " " << j;
-    EXPECT_EQ(t.org(1).hp, 50);  // a lowered vitality leaves hp above the maximum
-    EXPECT_EQ(t.rec.lines, (Lines{std::string("message ") + rows[i].second + "Акиус"}));
+    EXPECT_EQ(t.org(1), expected) << row.name;  // hp stays, above a lowered vitality's maximum
+    EXPECT_EQ(t.rec.lines, (Lines{std::string("message ") + row.sabotageMessage + "Акиус"})) << row.name;
   }
 }
 
 TEST(SabotageEffect, FieldsStopAtTheirFloors) {
-  const std::pair<int, int32_t Organism::*> rows[] = {{4, &Organism::vitality},
-                                                      {7, &Organism::mobility},
-                                                      {5, &Organism::regeneration},
-                                                      {20, &Organism::acidDefence}};
-  for (auto [draw, field] : rows) {
+  for (const CharacteristicInfo& row : kCharacteristicTable) {
+    if (row.sabotageDraw == kNoDraw) continue;
     SabotageGame t(kPlayer, 1);
-    t.org(3).vitality = 2;
-    t.org(3).mobility = 1;
+    level(t.org(3), row.id) = row.sabotageFloor;
     const Organism before = t.org(3);
-    t.draws({3, draw});
+    t.draws({3, row.sabotageDraw});
     sabotage(t.game, kPlayer, 0);
-    EXPECT_EQ(t.org(3), before) << draw;
-    EXPECT_EQ(t.rec.lines, (Lines{"message Саботаж не удался! :-("})) << draw;
+    EXPECT_EQ(t.org(3), before) << row.name;
+    EXPECT_EQ(t.rec.lines, (Lines{"message Саботаж не удался! :-("})) << row.name;
   }
-  SabotageGame t(kPlayer, 1);
-  t.org(3).mobility = 2;
-  t.draws({3, 7});
-  sabotage(t.game, kPlayer, 0);
-  EXPECT_EQ(t.org(3).mobility, 1);
 }
 
+// The values of the draw that no row takes and that do not rob.
 TEST(SabotageEffect, EmptyRowsFailForThePlayer) {
-  for (int draw : {0, 1, 3, 6, 9}) {
+  for (int draw = 0; draw < kSabotageDraws; ++draw) {
+    if (!isFreeDrawValue(kSabotageDraw, draw)) continue;
     SabotageGame t(kPlayer, 1);
     const auto organisms = t.world().organisms;
     t.draws({0, draw});

@@ -106,8 +106,8 @@ TEST(DriverProtocol, EveryPanelLabelNamesOneItemAndEveryValueOneKey) {
   for (const PanelLabelName& row : kPanelLabelNames) {
     EXPECT_TRUE(labels.insert(row.label).second) << row.label;
     EXPECT_EQ(panelLabelNamed(row.label), &row);
-    if (!row.value) continue;
-    EXPECT_TRUE(values.insert(row.value).second) << row.value;
+    if (valueKey(row).empty()) continue;
+    EXPECT_TRUE(values.insert(valueKey(row)).second) << valueKey(row);
     if (row.item) {
       EXPECT_EQ(panelLabelOf(*row.item), &row) << row.label;
     }

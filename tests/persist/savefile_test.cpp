@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <limits>
+#include <string_view>
 
 #include "core/mutation.h"
 #include "core/rules.h"
@@ -141,9 +142,22 @@ std::size_t field(const std::string& b, int k, std::size_t afterName) {
   return at + 8 + static_cast<std::size_t>(getI32(b, at + 4)) + afterName;
 }
 
-// Offsets of the fields after the name.
-constexpr std::size_t mutated = 0, amin = 4, hp = 8, live = 12, reg = 16, speed = 20, size = 24, agsize = 28,
-                      captured = 32, sensor = 36, kolschup = 40, urschup = 44, slot0 = 48, bitv = 208;
+// Offset of a field after the name, as the record's fields follow each other
+// in the file (kOrganismFields).
+std::size_t afterName(std::string_view shortName) {
+  std::size_t at = 0;
+  bool pastName = false;
+  for (const OrganismField& f : kOrganismFields) {
+    if (f.shortName == shortName) break;
+    if (pastName) at += f.kind == FieldKind::TentacleSlots ? 8 * kTentacleSlots : 4;
+    pastName = pastName || f.kind == FieldKind::Name;
+  }
+  return at;
+}
+
+const std::size_t mutated = afterName("mutated"), amin = afterName("amin"), hp = afterName("hp"),
+                  size = afterName("size"), captured = afterName("captured"),
+                  kolschup = afterName("kolschup"), slot0 = afterName("tentacles"), bitv = afterName("bitv");
 
 std::vector<Damage> damages() {
   std::vector<Damage> d = {
@@ -168,18 +182,10 @@ std::vector<Damage> damages() {
       {"captured set for a computer organism", [](std::string& b) { putI32(b, field(b, 0, captured), 1); }},
       {"amin -1", [](std::string& b) { putI32(b, field(b, 4, amin), -1); }},
       {"hp 9", [](std::string& b) { putI32(b, field(b, 4, hp), 9); }},
-      {"live 0", [](std::string& b) { putI32(b, field(b, 3, live), 0); }},
-      {"reg -1", [](std::string& b) { putI32(b, field(b, 4, reg), -1); }},
-      {"speed 0", [](std::string& b) { putI32(b, field(b, 4, speed), 0); }},
       {"size above the cells owned", [](std::string& b) { putI32(b, field(b, 4, size), 2); }},
       {"size below the cells owned", [](std::string& b) { putI32(b, field(b, 0, size), 0); }},
-      {"agsize 0", [](std::string& b) { putI32(b, field(b, 4, agsize), 0); }},
-      {"sensor -1", [](std::string& b) { putI32(b, field(b, 4, sensor), -1); }},
       {"kolschup without an active slot", [](std::string& b) { putI32(b, field(b, 4, kolschup), 1); }},
       {"active slot not counted", [](std::string& b) { putI32(b, field(b, 4, slot0), 1); }},
-      {"kolschup 21", [](std::string& b) { putI32(b, field(b, 4, kolschup), 21); }},
-      {"urschup 11", [](std::string& b) { putI32(b, field(b, 4, urschup), 11); }},
-      {"urschup -1", [](std::string& b) { putI32(b, field(b, 4, urschup), -1); }},
       {"travel -1", [](std::string& b) { putI32(b, field(b, 4, slot0 + 4 + 8 * 7), -1); }},
       {"turn -1", [](std::string& b) { putI32(b, b.size() - 4, -1); }},
       {"alive without a cell",
@@ -209,9 +215,15 @@ std::vector<Damage> damages() {
          }
        }},
   };
-  for (std::size_t level = 0; level < 11; ++level)
-    d.push_back({"a negative battle count or organ or defence level",
-                 [=](std::string& b) { putI32(b, field(b, 3, bitv + 4 * level), -1); }});
+  d.push_back({"bitv -1", [](std::string& b) { putI32(b, field(b, 3, bitv), -1); }});
+  // Each stored characteristic just below its lowest level and just above its limit.
+  for (const CharacteristicInfo& c : kCharacteristicTable) {
+    if (!organismField(c.level)) continue;
+    const std::size_t at = afterName(organismField(c.level)->shortName);
+    d.push_back({c.name, [=](std::string& b) { putI32(b, field(b, 3, at), lowestLevel(c.id) - 1); }});
+    if (c.limit != kNoLimit)
+      d.push_back({c.name, [=](std::string& b) { putI32(b, field(b, 4, at), c.limit + 1); }});
+  }
   return d;
 }
 

@@ -25,7 +25,7 @@ class AssetsTest : public QObject {
     QList<QSize> sizes;
     for (const PictureInfo& row : kPictureTable)
       if (row.id == Picture::AppIcon) sizes << QSize(row.width, row.height);
-    QCOMPARE(Assets::get().appIcon.availableSizes(), sizes);
+    QCOMPARE(Assets::get().icon(Picture::AppIcon).availableSizes(), sizes);
   }
 };
 

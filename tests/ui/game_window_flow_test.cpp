@@ -62,11 +62,11 @@ class GameWindowFlowTest : public QObject {
 
     moveOver(board, cellCentre(2, 1));
     QCOMPARE(text(rig, "organismName"), QStringLiteral("Зеномиус"));
-    for (const char* hidden :
-         {"aggressionValue", "sensorsValue", "piercingDefenceValue", "cuttingDefenceValue",
-          "choppingDefenceValue", "chokingDefenceValue", "acidDefenceValue", "aminoAcidValue"})
-      QCOMPARE(text(rig, hidden), QStringLiteral("???"));
-    QCOMPARE(text(rig, "tentaclesValue"), QStringLiteral("0"));
+    for (const CharacteristicInfo& c : kCharacteristicTable)
+      QVERIFY2((text(rig, qPrintable(QString::fromUtf8(c.name) + "Value")) == QStringLiteral("???")) ==
+                   c.hiddenOnEnemy,
+               c.name);
+    QCOMPARE(text(rig, "aminoAcidValue"), QStringLiteral("???"));
     QCOMPARE(text(rig, "upperStatusLine"), QStringLiteral("Внимание!!! ВРАГ! ВРАГ! УНИЧТОЖИТЬ ВРАГА!!!"));
     QVERIFY(!rig.part<QLabel>("spikeCaption")->font().bold());  // an enemy never shows the player's purse
     QCOMPARE(rig.game.window.hoverX, 2);

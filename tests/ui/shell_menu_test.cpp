@@ -56,9 +56,9 @@ class ShellMenuTest : public QObject {
     const auto same = [](const QCursor& a, const QCursor& b) {
       return a.shape() == b.shape() && a.pixmap().toImage() == b.pixmap().toImage();
     };
-    QVERIFY(same(menu.cursor(), Assets::get().windowCursor));
+    QVERIFY(same(menu.cursor(), Assets::get().cursor(Picture::WindowCursor)));
     QVERIFY(same(menu.quitButton->cursor(), Assets::get().buttonCursor));
-    QVERIFY(!same(Assets::get().windowCursor, Assets::get().buttonCursor));
+    QVERIFY(!same(Assets::get().cursor(Picture::WindowCursor), Assets::get().buttonCursor));
     QCOMPARE(menu.playButton->nextInFocusChain(), menu.nameButton);
     QCOMPARE(menu.nameButton->nextInFocusChain(), menu.quitButton);
     QVERIFY(menu.animationTimer.isActive());

@@ -34,6 +34,7 @@ constexpr uint64_t kSeed = 11;
 struct Quiet : SoundPort, MessagePort, FileDialogPort, DesktopPort {
   void play(Sound, SoundMode) override {}
   void message(QWidget*, const QString&) override {}
+  bool question(QWidget*, const QString&) override { return false; }
   std::optional<QString> savePath(QWidget*) override { return std::nullopt; }
   std::optional<QString> openPath(QWidget*) override { return std::nullopt; }
   void openUrl(const QString&) override {}

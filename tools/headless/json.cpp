@@ -13,39 +13,31 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-// The keys are the dump's own names for the record's fields (see the glossary
-// beside Organism), in the record's order with the tentacles last.
+// The keys are the dump's own names for the record's fields (kOrganismFields),
+// in the record's order with the tentacle slots last.
 Json organismJson(const Organism& o) {
+  Json record = Json::object();
+  const char* slots = nullptr;
+  for (const OrganismField& f : kOrganismFields) {
+    switch (f.kind) {
+      case FieldKind::Flag:
+        record[f.shortName] = o.*f.flag;
+        break;
+      case FieldKind::Number:
+        record[f.shortName] = o.*f.number;
+        break;
+      case FieldKind::Name:
+        record[f.shortName] = o.name;
+        break;
+      case FieldKind::TentacleSlots:
+        slots = f.shortName;
+        break;
+    }
+  }
   Json tentacles = Json::array();
   for (const Tentacle& t : o.tentacles) tentacles.push_back(Json::array({t.active, t.travel}));
-  return {
-      {"alive", o.alive},
-      {"name", o.name},
-      {"mutated", o.mutated},
-      {"amin", o.aminoAcids},
-      {"hp", o.hp},
-      {"live", o.vitality},
-      {"reg", o.regeneration},
-      {"speed", o.mobility},
-      {"size", o.size},
-      {"agsize", o.aggression},
-      {"captured", o.captured},
-      {"sensor", o.sensors},
-      {"kolschup", o.tentacleCount},
-      {"urschup", o.tentacleLevel},
-      {"bitv", o.battlesWon},
-      {"schip", o.spike},
-      {"lezvie", o.blades},
-      {"kleschni", o.claws},
-      {"hvost", o.tail},
-      {"spory", o.spores},
-      {"zschip", o.piercingDefence},
-      {"zlezvie", o.cuttingDefence},
-      {"zkleschni", o.choppingDefence},
-      {"zhvost", o.chokingDefence},
-      {"zspory", o.acidDefence},
-      {"tentacles", std::move(tentacles)},
-  };
+  if (slots) record[slots] = std::move(tentacles);
+  return record;
 }
 
 // One string per row y; character x from `cellChar`.
@@ -69,8 +61,8 @@ char ownerDigit(const Cell& c) {
 Json panelJson(const PanelView& view) {
   Json panel = {{kOrganismNameKey, view.name}};
   for (const PanelRow& row : panelRows())
-    if (const PanelLabelName* name = panelLabelOf(row.item)) panel[name->value] = rowValue(view, row);
-  panel[aminoAcidsLabel().value] = view.aminoAcids;
+    if (const PanelLabelName* name = panelLabelOf(row.item)) panel[valueKey(*name)] = rowValue(view, row);
+  panel[valueKey(aminoAcidsLabel())] = view.aminoAcids;
   Json bold = Json::array();
   for (const CharacteristicInfo& c : kCharacteristicTable)
     if (const PanelLabelName* name = panelLabelOf(PanelItem::of(c.id));

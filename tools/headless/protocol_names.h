@@ -8,6 +8,7 @@
 // reached by a script nor dumped: the protocol grows only on purpose.
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "core/game.h"
@@ -17,36 +18,35 @@ namespace klebony::headless {
 // A label of the characteristics panel that `caption` and `hint` accept.
 struct PanelLabelName {
   const char* label;              // as a script names it
-  std::optional<PanelItem> item;  // what it stands for; none: accepted, and does nothing
-  const char* value = nullptr;    // the value label beside it, a key of the dump's "panel"
+  std::optional<PanelItem> item;  // what it stands for; none: the amino acids, accepted, and does nothing
 };
 
 inline constexpr PanelItem kKeyLegend{PanelItem::Kind::KeyLegend};
 
 inline constexpr std::array<PanelLabelName, 26> kPanelLabelNames = {{
-    {"Label3", PanelItem::of(Characteristic::Vitality), "Llive"},
-    {"Label4", PanelItem::of(Characteristic::Regeneration), "Lreg"},
-    {"Label5", PanelItem::of(Characteristic::Mobility), "Lspeed"},
-    {"Label6", PanelItem{PanelItem::Kind::CellsOwned}, "Lsize"},
-    {"Label7", PanelItem::of(Characteristic::Aggression), "Lagsize"},
-    {"Label8", PanelItem::of(Characteristic::Sensors), "Lsensor"},
-    {"Label9", PanelItem::of(Characteristic::Tentacles), "Lkolschup"},
-    {"Label10", PanelItem{PanelItem::Kind::BattlesWon}, "Lbitv"},
-    {"Label11", PanelItem::of(Characteristic::TentacleLevel), "Lurschup"},
-    {"Label12", PanelItem::of(Characteristic::Spike), "Lschip"},
-    {"Label13", PanelItem::of(Characteristic::Blades), "Llezvie"},
-    {"Label14", PanelItem::of(Characteristic::Spores), "Lspory"},
-    {"Label15", PanelItem::of(Characteristic::Claws), "Lkleschni"},
-    {"Label16", PanelItem::of(Characteristic::PiercingDefence), "LZschip"},
-    {"Label17", PanelItem::of(Characteristic::Tail), "Lhvost"},
-    {"Label18", std::nullopt, "Lamin"},  // "АМИНОКИСЛОТ" and the stock beside it
-    {"Label19", PanelItem::of(Characteristic::CuttingDefence), "LZlezvie"},
+    {"Label3", PanelItem::of(Characteristic::Vitality)},
+    {"Label4", PanelItem::of(Characteristic::Regeneration)},
+    {"Label5", PanelItem::of(Characteristic::Mobility)},
+    {"Label6", PanelItem{PanelItem::Kind::CellsOwned}},
+    {"Label7", PanelItem::of(Characteristic::Aggression)},
+    {"Label8", PanelItem::of(Characteristic::Sensors)},
+    {"Label9", PanelItem::of(Characteristic::Tentacles)},
+    {"Label10", PanelItem{PanelItem::Kind::BattlesWon}},
+    {"Label11", PanelItem::of(Characteristic::TentacleLevel)},
+    {"Label12", PanelItem::of(Characteristic::Spike)},
+    {"Label13", PanelItem::of(Characteristic::Blades)},
+    {"Label14", PanelItem::of(Characteristic::Spores)},
+    {"Label15", PanelItem::of(Characteristic::Claws)},
+    {"Label16", PanelItem::of(Characteristic::PiercingDefence)},
+    {"Label17", PanelItem::of(Characteristic::Tail)},
+    {"Label18", std::nullopt},  // "АМИНОКИСЛОТ" and the stock beside it
+    {"Label19", PanelItem::of(Characteristic::CuttingDefence)},
     {"Label20", kKeyLegend},  // "Esc  -  выход"
-    {"Label21", PanelItem::of(Characteristic::ChoppingDefence), "LZkleschni"},
+    {"Label21", PanelItem::of(Characteristic::ChoppingDefence)},
     {"Label22", kKeyLegend},  // "Delete  -  меню"
-    {"Label23", PanelItem::of(Characteristic::ChokingDefence), "LZhvost"},
+    {"Label23", PanelItem::of(Characteristic::ChokingDefence)},
     {"Label24", kKeyLegend},  // "M  -  мутация"
-    {"Label25", PanelItem::of(Characteristic::AcidDefence), "LZspory"},
+    {"Label25", PanelItem::of(Characteristic::AcidDefence)},
     {"Label26", kKeyLegend},  // "H  -  ход"
     {"Label27", kKeyLegend},  // "УПРАВЛЕНИЕ"
     {"Label28", kKeyLegend},  // "F1  -  справка"
@@ -70,6 +70,10 @@ struct TimerName {
 };
 extern const std::array<TimerName, 2> kTimerNames;
 
+// The value label beside a row's label, a key of the dump's "panel": "L" and
+// the short name of the field it shows (kOrganismFields), a defence's "z"
+// capital, as the game's first window named them; empty for the key legend.
+const std::string& valueKey(const PanelLabelName& row);
 // The row of a label a script names, or nothing.
 const PanelLabelName* panelLabelNamed(std::string_view label);
 // The row of a panel item, or nothing: a characteristic the protocol does not name.

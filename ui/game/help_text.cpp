@@ -2,9 +2,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/game/help_text.h"
 
+#include "core/characteristics.h"
+
 namespace klebony {
 
 namespace {
+
+// The help's words are fixed, and so are the numbers in them; these hold
+// the table to what the help tells the player.
+static_assert(info(Characteristic::TentacleLevel).limit == 10, "the help says: \"Не больше 10.\"");
+static_assert(info(Characteristic::Aggression).flatPrice && info(Characteristic::Aggression).priceUnit == 5,
+              "the help says aggression costs \"5 аминокислот\" a turn");
 
 // Lines stay within about fifty characters: the help panel is narrow.
 const char* const kHelp[] = {

@@ -134,7 +134,7 @@ int runKlebony(int argc, char** argv) {
     DestroyedWindowWatcher destroyedWindows;
     app.installNativeEventFilter(&destroyedWindows);
     const Assets& assets = Assets::get();
-    QApplication::setWindowIcon(assets.appIcon);
+    QApplication::setWindowIcon(assets.icon(Picture::AppIcon));
     installAccessibility();
 
     Shell shell(assets);

@@ -38,12 +38,13 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       game_(game),
       sound_(sound),
-      background_(assets.organismSheet, assets.twinkleSheet, assets.tissueTexture) {
+      background_(assets.image(Picture::OrganismSheet), assets.image(Picture::TwinkleSheet),
+                  assets.image(Picture::TissueTexture)) {
   setObjectName(QStringLiteral("startScreen"));
   setWindowTitle(QStringLiteral("Клебоны v1.0"));
   setFixedSize(kScreenSize);
   setAttribute(Qt::WA_OpaquePaintEvent);  // the background covers every pixel
-  setCursor(assets.windowCursor);
+  setCursor(assets.cursor(Picture::WindowCursor));
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
     move(placedInside(QRect(area.center() - rect().center(), size()), area).topLeft());
@@ -56,7 +57,7 @@ StartScreen::StartScreen(Game& game, const Assets& assets, SoundPort& sound, QWi
     b->setObjectName(QLatin1String(name));
     b->setGeometry(QRect(QPoint(kButtonLeft, y), kButtonSize));
     b->setFont(gameFont(kButtonFont, true));
-    b->setCursor(assets.buttonCursor);
+    b->setCursor(assets.cursor(Picture::ButtonCursor));
     QPalette p = b->palette();
     p.setColor(QPalette::ButtonText, palette::kText);
     b->setPalette(p);
