@@ -31,7 +31,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-step() { echo "-- $*"; }
+# Each step says when it began, in seconds from the program's start: the
+# time each takes, which matters most under emulation.
+now_ms() { date +%s%3N; }
+start_ms=$(now_ms)
+step() { echo "-- $* (at $(awk -v ms=$(($(now_ms) - start_ms)) 'BEGIN {printf "%.1f", ms / 1000}') s)"; }
 
 game_env=(env -u LANG -u LC_ALL -u LC_CTYPE)
 for v in $KLEBONY_E2E_LOCALE; do [[ $v == *=?* ]] && game_env+=("$v"); done
@@ -40,11 +44,15 @@ echo "-- the game's locale: ${given:-none}"
 
 # A working directory without "Sound": the game finds the one beside it.
 cd "$work"
-"${game_env[@]}" QT_QPA_PLATFORM=xcb "$bin/klebony" >"$work/out.log" 2>&1 &
+start_ms=$(now_ms)
+"${game_env[@]}" QT_QPA_PLATFORM=xcb KLEBONY_REPORT_FIRST_PAINT=1 "$bin/klebony" >"$work/out.log" 2>&1 &
 pid=$!
 
 step "start screen"
 menu=$(wait_window '^Клебоны v1\.0$')
+for _ in $(seq $((50 * e2e_slow))); do grep -q '^first-paint ' "$work/out.log" && break; sleep 0.1; done
+paint=$(sed -n 's/^first-paint //p' "$work/out.log" | head -n 1)
+[[ -n $paint ]] && echo "-- first paint after $((paint - start_ms)) ms"
 click_at "$menu" 96 44  # "Игра"
 
 step "game window"
@@ -55,14 +63,14 @@ keys "$game" h h h
 
 step "save through the file dialog"
 click_at "$game" 20 $((bar / 2))  # the menu "Игра"
-sleep 0.3
+pause 0.3
 keys "$game" Down Down Return     # "Загрузить", "Сохранить"
 dialog=$(wait_window '^Сохранить игру')
 save=$work/e2e.klb
 keys "$dialog" ctrl+a
 xdotool type --delay 15 "$save"
 keys "$dialog" Return
-for _ in $(seq 100); do [[ -s $save ]] && break; sleep 0.1; done
+for _ in $(seq $((100 * e2e_slow))); do [[ -s $save ]] && break; sleep 0.1; done
 [[ -s $save ]] || { echo "the game was not saved to $save"; exit 1; }
 wait_gone '^Сохранить игру'
 
@@ -101,4 +109,4 @@ if grep -q '^message ' <<<"$out"; then
 fi
 # Three turns were ended with H before the save: the keys reached the game.
 grep -q '^{"turn":3,' <<<"$out" || { echo "the saved game is not the one played: $out"; exit 1; }
-echo "passed"
+step "passed"
