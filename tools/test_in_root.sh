@@ -206,6 +206,7 @@ if [[ -n $deb ]]; then
   echo "== installing $(basename "$deb") in the root and playing it"
   # PulseAudio too, so that the quiet start is tried with a sound server as
   # well; and what the play needs where no test command installed it.
+  "${env_in[@]}" chroot "$root" apt-get update -qq
   "${env_in[@]}" DEBIAN_FRONTEND=noninteractive chroot "$root" \
     apt-get install -y -qq --no-install-recommends "/src/install/$(basename "$deb")" pulseaudio \
     xvfb xauth xdotool python3 >/dev/null
