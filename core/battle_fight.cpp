@@ -5,13 +5,14 @@
 #include <cstdint>
 
 #include "core/characteristics.h"
+#include "core/wide_int.h"
 
 namespace klebony {
 
 namespace {
 
 // Wide enough for every counter the closed form looks at; see firstFallingRound.
-using Wide = __int128;
+using Wide = Int128;
 
 // One side's strike phase against the other, reduced to two numbers: the
 // phase kills when the struck counter is at most `threshold` when it starts,

@@ -3,12 +3,13 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The parts without Qt (core, persist, the headless driver and their tests)
 # built with Debian's cross compilers for other architectures and tested
-# under qemu-user: arm64, where char is unsigned, and s390x, which is
+# under qemu-user: arm64, where char is unsigned; armhf, where long and
+# pointers have 32 bits (older Raspberry Pi OS installs); and s390x, which is
 # big-endian while the saved file is little-endian. The programs are linked
 # statically and run without qemu's -L (see the README). Then the same driver
 # script is played by the amd64 driver and by each other one, and the saved
 # files and the output must be identical to the byte.
-#   tools/cross_test.sh [ARCH...]     (default: arm64 s390x)
+#   tools/cross_test.sh [ARCH...]     (default: arm64 armhf s390x)
 # Builds in build/cross-ARCH (and build/cross-amd64 for the reference); no
 # change to the machine's dpkg architectures: GoogleTest is built from the
 # sources that libgtest-dev ships in /usr/src/googletest.
@@ -16,11 +17,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 arches=("$@")
-((${#arches[@]})) || arches=(arm64 s390x)
+((${#arches[@]})) || arches=(arm64 armhf s390x)
 for a in "${arches[@]}"; do
   case $a in
-    arm64 | s390x) ;;
-    *) echo "usage: $0 [arm64|s390x]..." >&2; exit 2 ;;
+    arm64 | armhf | s390x) ;;
+    *) echo "usage: $0 [arm64|armhf|s390x]..." >&2; exit 2 ;;
   esac
 done
 tools/deps.sh cross
@@ -58,6 +59,7 @@ fail=0
 for arch in "${arches[@]}"; do
   case $arch in
     arm64) triplet=aarch64-linux-gnu qemu=qemu-aarch64 processor=aarch64 ;;
+    armhf) triplet=arm-linux-gnueabihf qemu=qemu-arm processor=arm ;;
     s390x) triplet=s390x-linux-gnu qemu=qemu-s390x processor=s390x ;;
   esac
   build=build/cross-$arch

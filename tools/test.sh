@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # SPDX-FileCopyrightText: 2026 The Klebony developers
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds everything and runs every test: the test build with all tests, then
-# the rules, the file format and the driver again under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the loader's fuzzer for a minute while the
-# release build is made, and last the Debian package, checked and played
-# unpacked. Each build has its own preset and folder (CMakePresets.json).
+# Builds everything and runs every test: the format and licence checks, the
+# test build with all tests, then the rules, the file format and the driver
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, then the
+# loader's fuzzer for a minute while the release build is made, and last the
+# Debian package, checked and played unpacked. Each build has its own preset
+# and folder (CMakePresets.json).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 tools/deps.sh test
@@ -24,6 +25,11 @@ stage() {
 
 stage "format"
 tools/format_check.sh
+
+# Every file says its copyright and licence (REUSE): in its head, or in
+# .reuse/dep5 when it cannot carry a comment. Quiet unless something lacks one.
+stage "licences"
+reuse lint >/dev/null || reuse lint
 
 stage "test build and tests"
 cmake --preset test -DKLEBONY_WERROR=$werror >/dev/null

@@ -7,16 +7,20 @@
 # else is fetched), a copy of this checkout, and the command run there as root
 # with an empty environment (no LANG; CI passes in when set).
 #
-#   tools/test_in_root.sh [--fresh] [--install DEB] RELEASE [COMMAND...]
+#   tools/test_in_root.sh [--fresh] [--arch ARCH] [--install DEB] RELEASE [COMMAND...]
 #
 #   RELEASE        a Debian codename or suite: bookworm, trixie, testing, sid...
 #   COMMAND        what to run in the copy instead of tools/test.sh
 #   --fresh        make the root anew even when one is there (CI keeps nothing)
 #   --install DEB  then install the package DEB in the root with apt and play the
 #                  installed game: a quiet start and the end-to-end flow
+#   --arch ARCH    a root of another architecture (arm64), run through qemu-user
+#                  and binfmt_misc (tools/binfmt.sh); COMMAND is then usually
+#                  true, and the flow's saved game is loaded by the driver built
+#                  beside DEB (its bin/klebony-headless)
 #
-# Roots live in $KLEBONY_ROOTS/RELEASE (default /var/tmp/klebony-roots), outside
-# the checkout; the copy is /src/klebony in the root. Needs root: debootstrap,
+# Roots live in $KLEBONY_ROOTS/RELEASE (or RELEASE-ARCH for another
+# architecture; default /var/tmp/klebony-roots), outside the checkout; the copy is /src/klebony in the root. Needs root: debootstrap,
 # chroot and mounts. The mounts (/proc, /sys, /dev, /dev/pts, /dev/shm) are made
 # in a private mount namespace, so they end with the run however it ends, and
 # the script checks that none is left and no process still runs in the root.
@@ -27,11 +31,12 @@ usage() {
   exit 2
 }
 
-fresh=0 deb=""
+fresh=0 deb="" arch=""
 while [[ $# -gt 0 && $1 == --* ]]; do
   case $1 in
     --fresh) fresh=1 ;;
     --install) [[ $# -ge 2 ]] || usage; deb=$(realpath "$2"); shift ;;
+    --arch) [[ $# -ge 2 ]] || usage; arch=$2; shift ;;
     *) usage ;;
   esac
   shift
@@ -43,6 +48,8 @@ command=("$@")
 ((${#command[@]})) || command=(tools/test.sh)
 [[ $release =~ ^[a-z][a-z0-9-]*$ ]] || { echo "not a Debian release name: $release" >&2; exit 2; }
 [[ -z $deb || -f $deb ]] || { echo "no such package: $deb" >&2; exit 2; }
+[[ $arch == "$(dpkg --print-architecture)" ]] && arch=""
+[[ -z $arch || $arch =~ ^[a-z0-9]+$ ]] || { echo "not a Debian architecture: $arch" >&2; exit 2; }
 if [[ $(id -u) -ne 0 ]]; then
   echo "$0 needs root (debootstrap, chroot, mounts): sudo $0 ..." >&2
   exit 2
@@ -50,7 +57,7 @@ fi
 
 roots=${KLEBONY_ROOTS:-/var/tmp/klebony-roots}
 # Canonical, as /proc/PID/root and /proc/self/mountinfo name it.
-root=$(realpath -m "$roots/$release")
+root=$(realpath -m "$roots/$release${arch:+-$arch}")
 case $root/ in
   "$repo"/*) echo "the root must lie outside the checkout: $root" >&2; exit 2 ;;
 esac
@@ -85,9 +92,13 @@ trap 'rm -rf "$scratch"' EXIT
 exists() { /usr/lib/apt/apt-helper download-file "$1/InRelease" "$scratch/InRelease" >/dev/null 2>&1; }
 
 "$repo/tools/deps.sh" root
+if [[ -n $arch ]]; then
+  "$repo/tools/deps.sh" emulate
+  "$repo/tools/binfmt.sh" "$arch"
+fi
 
 make_root() {
-  echo "== making a bare $release root in $root from $mirror"
+  echo "== making a bare $release${arch:+ $arch} root in $root from $mirror"
   local left
   left=$(mounts_below "$root")
   [[ -z $left ]] || { echo "refusing to remove $root: mounts are left in it:"$'\n'"$left" >&2; exit 1; }
@@ -97,7 +108,8 @@ make_root() {
   local script=()
   [[ -e /usr/share/debootstrap/scripts/$release ]] || script=(/usr/share/debootstrap/scripts/sid)
   # In a mount namespace of its own: what debootstrap mounts in the root ends with it.
-  unshare --mount --propagation private debootstrap --variant=minbase --components=main "$release" "$root" "$mirror" "${script[@]}" \
+  unshare --mount --propagation private debootstrap --variant=minbase --components=main ${arch:+--arch="$arch"} \
+    "$release" "$root" "$mirror" "${script[@]}" \
     >"$scratch/debootstrap.log" 2>&1 || {
     tail -n 30 "$scratch/debootstrap.log" >&2
     [[ -f $root/debootstrap/debootstrap.log ]] && tail -n 30 "$root/debootstrap/debootstrap.log" >&2
@@ -151,8 +163,14 @@ else
 fi
 if [[ -n $deb ]]; then
   mkdir -p "$root/src/install"
-  rm -f "$root"/src/install/*.deb
+  rm -rf "$root"/src/install/*.deb "$root/src/install/bin"
   cp "$deb" "$root/src/install/"
+  # The driver of the package's own build loads the flow's saved game where
+  # the root has no test build of its own (a root of another architecture).
+  if [[ -x $(dirname "$deb")/bin/klebony-headless ]]; then
+    mkdir -p "$root/src/install/bin"
+    cp "$(dirname "$deb")/bin/klebony-headless" "$root/src/install/bin/"
+  fi
 fi
 
 # What runs inside the mount namespace: the mounts, the command as root with
@@ -160,8 +178,8 @@ fi
 # every way out, after whatever the command left running in the root.
 inner=$(cat <<'EOF'
 set -euo pipefail
-root=$1 deb=$2 ci=$3
-shift 3
+root=$1 deb=$2 ci=$3 arch=$4
+shift 4
 mounted=()
 cleanup() {
   local p i
@@ -186,18 +204,26 @@ env_in=(env -i PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin
 "${env_in[@]}" chroot "$root" /bin/bash -c 'cd /src/klebony && exec "$@"' run "$@"
 if [[ -n $deb ]]; then
   echo "== installing $(basename "$deb") in the root and playing it"
-  # PulseAudio too, so that the quiet start is tried with a sound server as well.
+  # PulseAudio too, so that the quiet start is tried with a sound server as
+  # well; and what the play needs where no test command installed it.
+  "${env_in[@]}" chroot "$root" apt-get update -qq
   "${env_in[@]}" DEBIAN_FRONTEND=noninteractive chroot "$root" \
-    apt-get install -y -qq --no-install-recommends "/src/install/$(basename "$deb")" pulseaudio >/dev/null
-  "${env_in[@]}" chroot "$root" /bin/bash -c \
-    'cd /src/klebony && bash tests/e2e/quiet_start.sh /usr/games && bash tests/e2e/e2e_game.sh /usr/games build/test/bin'
+    apt-get install -y -qq --no-install-recommends "/src/install/$(basename "$deb")" pulseaudio \
+    xvfb xauth xdotool python3 >/dev/null
+  headless=build/test/bin
+  [[ -x $root/src/klebony/$headless/klebony-headless ]] || headless=/src/install/bin
+  # Under emulation every wait of the play grows.
+  slow=1
+  [[ -n $arch ]] && slow=${KLEBONY_E2E_SLOW:-5}
+  "${env_in[@]}" KLEBONY_E2E_SLOW=$slow chroot "$root" /bin/bash -c \
+    'cd /src/klebony && time bash tests/e2e/quiet_start.sh /usr/games && time bash tests/e2e/e2e_game.sh /usr/games "$0"' "$headless"
 fi
 EOF
 )
 
 echo "== running ${command[*]} in the $release root as root, with an empty environment${CI:+ and CI=$CI}"
 status=0
-unshare --mount --propagation private bash -c "$inner" inner "$root" "$deb" "${CI:-}" "${command[@]}" || status=$?
+unshare --mount --propagation private bash -c "$inner" inner "$root" "$deb" "${CI:-}" "$arch" "${command[@]}" || status=$?
 
 left=$(mounts_below "$root")
 procs=$(processes_in "$root")

@@ -10,6 +10,7 @@
 
 #include "core/battle_fight.h"
 #include "core/characteristics.h"
+#include "core/wide_int.h"
 
 namespace klebony {
 namespace {
@@ -19,10 +20,10 @@ enum class Winner { Attacker, Defender };
 // The rounds exactly as the game describes them, hit by hit. Wide counters so
 // that small test values never overflow; nothing when `roundLimit` is reached.
 std::optional<Winner> referenceFight(const Organism& a, const Organism& d, int roundLimit = 100000) {
-  __int128 hpA = a.hp;
-  __int128 hpD = d.hp;
-  const __int128 dmgA = damagePerHit(a, d);
-  const __int128 dmgD = damagePerHit(d, a);
+  Int128 hpA = a.hp;
+  Int128 hpD = d.hp;
+  const Int128 dmgA = damagePerHit(a, d);
+  const Int128 dmgD = damagePerHit(d, a);
   const int64_t hitsA = int64_t{a.mobility} + 1;
   const int64_t hitsD = int64_t{d.mobility} + 1;
   for (int64_t r = 0; r < roundLimit; ++r) {

@@ -31,7 +31,11 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-step() { echo "-- $*"; }
+# Each step says when it began, in seconds from the program's start: the
+# time each takes, which matters most under emulation.
+now_ms() { date +%s%3N; }
+start_ms=$(now_ms)
+step() { echo "-- $* (at $(awk -v ms=$(($(now_ms) - start_ms)) 'BEGIN {printf "%.1f", ms / 1000}') s)"; }
 
 game_env=(env -u LANG -u LC_ALL -u LC_CTYPE)
 for v in $KLEBONY_E2E_LOCALE; do [[ $v == *=?* ]] && game_env+=("$v"); done
@@ -46,11 +50,15 @@ choose() { echo "$1" >"$actions"; }
 
 # A working directory without "Sound": the game finds the one beside it.
 cd "$work"
-"${game_env[@]}" QT_QPA_PLATFORM=xcb KLEBONY_ACTION_PIPE="$actions" "$bin/klebony" >"$work/out.log" 2>&1 &
+start_ms=$(now_ms)
+"${game_env[@]}" QT_QPA_PLATFORM=xcb KLEBONY_ACTION_PIPE="$actions" KLEBONY_REPORT_FIRST_PAINT=1 "$bin/klebony" >"$work/out.log" 2>&1 &
 pid=$!
 
 step "start screen"
 menu=$(wait_window '^Клебоны v1\.0$')
+for _ in $(seq $((50 * e2e_slow))); do grep -q '^first-paint ' "$work/out.log" && break; sleep 0.1; done
+paint=$(sed -n 's/^first-paint //p' "$work/out.log" | head -n 1)
+[[ -n $paint ]] && echo "-- first paint after $((paint - start_ms)) ms"
 click_at "$menu" 96 44  # "Игра"
 
 step "game window"
@@ -66,7 +74,7 @@ save=$work/e2e.klb
 keys "$dialog" ctrl+a
 xdotool type --delay 15 "$save"
 keys "$dialog" Return
-for _ in $(seq 100); do [[ -s $save ]] && break; sleep 0.1; done
+for _ in $(seq $((100 * e2e_slow))); do [[ -s $save ]] && break; sleep 0.1; done
 [[ -s $save ]] || { echo "the game was not saved to $save"; exit 1; }
 wait_gone '^Сохранить игру'
 
@@ -105,4 +113,4 @@ if grep -q '^message ' <<<"$out"; then
 fi
 # Three turns were ended with H before the save: the keys reached the game.
 grep -q '^{"turn":3,' <<<"$out" || { echo "the saved game is not the one played: $out"; exit 1; }
-echo "passed"
+step "passed"

@@ -4,7 +4,10 @@
 # Checks a built package the way Debian and a software centre would, then
 # unpacks it into a scratch root and plays the end-to-end flow with the
 # packaged program, and starts and ends it once more with nothing said on
-# standard error, so the files that ship are the ones tested.
+# standard error, so the files that ship are the ones tested. A package of
+# another architecture (arm64) is played under qemu-user through binfmt_misc
+# (tools/binfmt.sh, as root), with the arm64 libraries of dpkg's multiarch
+# (tools/deps.sh arm64), every wait KLEBONY_E2E_SLOW (default 5) times longer.
 # Usage: package_test.sh KLEBONY.DEB HEADLESS_DIR
 set -euo pipefail
 deb=$(realpath "$1")
@@ -14,6 +17,11 @@ export LC_ALL=C.UTF-8
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
 fail=0
+arch=$(dpkg-deb -f "$deb" Architecture)
+if [[ $arch != "$(dpkg --print-architecture)" ]]; then
+  "$here/../../tools/binfmt.sh" "$arch"
+  export KLEBONY_E2E_SLOW=${KLEBONY_E2E_SLOW:-5}
+fi
 
 echo "-- contents"
 dpkg-deb -I "$deb" | sed -n 's/^ \(Package\|Version\|Architecture\|Section\|Depends\):/  \1:/p'

@@ -43,7 +43,7 @@ start_and_quit() {
   pid=$!
   menu=$(wait_window '^Клебоны v1\.0$')
   # The sounds load just after the first paint: give them time to.
-  sleep 1.5
+  pause 1.5
   python3 "$here/wm_close.py" "$menu"
   wait_exit "$pid" 20 || status=$?
   pid=""

@@ -3,10 +3,17 @@
 # Helpers for driving the game under Xvfb with xdotool; sourced by the e2e
 # test and the screenshot script.
 
+# Under emulation (an arm64 package played under qemu-user) everything takes
+# longer: KLEBONY_E2E_SLOW, a whole factor, multiplies every wait and pause.
+e2e_slow=${KLEBONY_E2E_SLOW:-1}
+
+# pause SECONDS: sleep, that much longer under emulation.
+pause() { sleep "$(awk -v s="$1" -v f="$e2e_slow" 'BEGIN {print s * f}')"; }
+
 # wait_window NAME [SECONDS]: prints the id of the visible window whose title
 # matches NAME, polling until it appears.
 wait_window() {
-  local name=$1 limit=${2:-20} waited=0 id
+  local name=$1 limit=$((${2:-20} * e2e_slow)) waited=0 id
   while ((waited < limit * 10)); do
     id=$(xdotool search --onlyvisible --name "$name" 2>/dev/null | tail -n 1 || true)
     if [[ -n $id ]]; then
@@ -22,7 +29,7 @@ wait_window() {
 
 # wait_gone NAME [SECONDS]: until no visible window matches NAME.
 wait_gone() {
-  local name=$1 limit=${2:-20} waited=0
+  local name=$1 limit=$((${2:-20} * e2e_slow)) waited=0
   while ((waited < limit * 10)); do
     if ! xdotool search --onlyvisible --name "$name" >/dev/null 2>&1; then return 0; fi
     sleep 0.1
@@ -59,7 +66,7 @@ keys() {
 
 # wait_exit PID [SECONDS]: the exit status of PID, or 124 when it did not end.
 wait_exit() {
-  local pid=$1 limit=${2:-20} waited=0
+  local pid=$1 limit=$((${2:-20} * e2e_slow)) waited=0
   while kill -0 "$pid" 2>/dev/null && ((waited < limit * 10)); do
     sleep 0.1
     waited=$((waited + 1))
