@@ -73,18 +73,22 @@ struct Organism {
   bool operator==(const Organism&) const = default;
 };
 
+// A field of the record, by kind (named: clang-format 14 and 19 space a bare
+// member pointer differently).
+using FlagField = bool Organism::*;
+using NumberField = int32_t Organism::*;
+
 // What a field of the record holds, which fixes how the saved file writes it.
 enum class FieldKind { Flag, Number, Name, TentacleSlots };
 
 struct OrganismField {
   const char* shortName;  // the saved file's and the driver's dump's name
   FieldKind kind;
-  bool Organism::*flag = nullptr;       // FieldKind::Flag
-  int32_t Organism::*number = nullptr;  // FieldKind::Number
+  FlagField flag = nullptr;      // FieldKind::Flag
+  NumberField number = nullptr;  // FieldKind::Number
 
-  constexpr OrganismField(const char* n, bool Organism::*f) : shortName(n), kind(FieldKind::Flag), flag(f) {}
-  constexpr OrganismField(const char* n, int32_t Organism::*v)
-      : shortName(n), kind(FieldKind::Number), number(v) {}
+  constexpr OrganismField(const char* n, FlagField f) : shortName(n), kind(FieldKind::Flag), flag(f) {}
+  constexpr OrganismField(const char* n, NumberField v) : shortName(n), kind(FieldKind::Number), number(v) {}
   constexpr OrganismField(const char* n, FieldKind k) : shortName(n), kind(k) {}
 };
 
@@ -123,7 +127,7 @@ inline constexpr auto kOrganismFields = std::to_array<OrganismField>({
 });
 
 // The row of a number field, or nothing.
-constexpr const OrganismField* organismField(int32_t Organism::*number) {
+constexpr const OrganismField* organismField(NumberField number) {
   for (const OrganismField& f : kOrganismFields)
     if (f.kind == FieldKind::Number && f.number == number) return &f;
   return nullptr;

@@ -21,7 +21,7 @@ const PanelLabelName* panelLabelNamed(std::string_view label) {
 namespace {
 
 // The field a row's value shows; none for the key legend.
-int32_t Organism::*shownField(const PanelLabelName& row) {
+NumberField shownField(const PanelLabelName& row) {
   if (!row.item) return &Organism::aminoAcids;
   switch (row.item->kind) {
     case PanelItem::Kind::Characteristic:

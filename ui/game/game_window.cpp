@@ -329,8 +329,8 @@ void GameWindow::Parts::connectControls() {
 // should pass by. The board comes last in the Tab order, so that the window
 // opens with the focus where it always did.
 void GameWindow::Parts::addPlayWithoutMouse() {
-  auto* keys = new GameKeys(
-      game, boardView, q->menuBar(), [this](const std::function<void()>& f) { handle(f); }, q);
+  const auto run = [this](const std::function<void()>& f) { handle(f); };
+  auto* keys = new GameKeys(game, boardView, q->menuBar(), run, q);
   for (QWidget* w :
        {static_cast<QWidget*>(q), static_cast<QWidget*>(turnButton),
         static_cast<QWidget*>(panel->mutationButton()), static_cast<QWidget*>(helpPanel->closeButton())})

@@ -49,8 +49,8 @@ bool DestroyedWindowWatcher::nativeEventFilter(const QByteArray& eventType, void
   QWidget* window = QWidget::find(destroyed);
   if (!window || !window->isWindow() || !window->isVisible()) return false;
   const QPointer<QWidget> guard(window);
-  QMetaObject::invokeMethod(
-      window, [guard] { closeDestroyed(guard); }, Qt::QueuedConnection);
+  const auto close = [guard] { closeDestroyed(guard); };
+  QMetaObject::invokeMethod(window, close, Qt::QueuedConnection);
   return false;
 }
 
