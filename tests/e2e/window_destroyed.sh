@@ -40,14 +40,18 @@ start() {
   pid=$!
 }
 
+# The start screen destroyed: the game must end with status 0.
+destroy_start_screen() {
+  xdotool windowclose "$1"
+  local status=0
+  wait_exit "$pid" 5 || status=$?
+  pid=""
+  ((status == 0)) || failed "the game did not end with status 0 (status $status)"
+}
+
 echo "-- the start screen destroyed"
 start
-menu=$(wait_window '^Клебоны v1\.0$')
-xdotool windowclose "$menu"
-status=0
-wait_exit "$pid" 5 || status=$?
-pid=""
-((status == 0)) || failed "the game did not end with status 0 (status $status)"
+destroy_start_screen "$(wait_window '^Клебоны v1\.0$')"
 
 echo "-- the game window destroyed, twice"
 start
@@ -58,9 +62,5 @@ for round in 1 2; do
   xdotool windowclose "$game"
   menu=$(wait_window '^Клебоны v1\.0$' 5) || failed "no start screen after round $round"
 done
-xdotool windowclose "$menu"
-status=0
-wait_exit "$pid" 5 || status=$?
-pid=""
-((status == 0)) || failed "the game did not end with status 0 (status $status)"
+destroy_start_screen "$menu"
 echo "passed"
